@@ -1,0 +1,30 @@
+# Windows build: one 32-bit GUI executable with a static runtime and no companions.
+enable_language(RC)
+# The .rc sources are UTF-8 (code page 65001); the files they embed lie beside them.
+string(APPEND CMAKE_RC_FLAGS " -c 65001 -I ${CMAKE_SOURCE_DIR}/resources")
+add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-Os> $<$<COMPILE_LANGUAGE:C,CXX>:-ffunction-sections> $<$<COMPILE_LANGUAGE:C,CXX>:-fdata-sections> $<$<COMPILE_LANGUAGE:C,CXX>:-Wall>)
+add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s)
+
+add_library(installer_core STATIC ${CORE_SOURCES})
+target_include_directories(installer_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_definitions(installer_core PRIVATE LICENSE_TEXT_PATH="${CMAKE_SOURCE_DIR}/resources/license.txt")
+set_source_files_properties(${CMAKE_SOURCE_DIR}/ui/license_text.cpp PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/resources/license.txt)
+target_compile_options(installer_core PRIVATE ${GBK_TEXT} -fno-exceptions -fno-rtti)
+
+file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp)
+file(GLOB WIN32_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
+file(GLOB WIN32_RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.dib
+  ${CMAKE_SOURCE_DIR}/resources/*.bmp ${CMAKE_SOURCE_DIR}/resources/*.ico
+  ${CMAKE_SOURCE_DIR}/resources/*.manifest)
+set_source_files_properties(${WIN32_RESOURCES} PROPERTIES OBJECT_DEPENDS "${WIN32_RESOURCE_INPUTS}")
+add_executable(setup WIN32 ${WIN32_SOURCES} ${WIN32_RESOURCES})
+target_include_directories(setup PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(setup PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${GBK_TEXT} -fno-exceptions -fno-rtti>)
+target_link_libraries(setup PRIVATE installer_core ole32 shell32 uuid comctl32)
+set_target_properties(setup PROPERTIES OUTPUT_NAME setup SUFFIX .exe
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/win32.cmake)
+  include(${CMAKE_SOURCE_DIR}/tests/e2e/win32.cmake)
+endif()
