@@ -50,7 +50,13 @@ void RunMessageLoop(Program& program, int* quit_code) {
   *quit_code = plat::QuitCode(message);
 }
 
+// A caller can tell an incomplete installation from a complete one, however the user leaves.
+static int FinalCode(const Program& program, int code) {
+  return code == 0 && program.install_report.failure_count > 0 ? 1 : code;
+}
+
 void EndProgram(Program& program, int exit_code) {
+  exit_code = FinalCode(program, exit_code);
   Shutdown(program);
   plat::ExitProcess(exit_code);
 }
@@ -73,5 +79,5 @@ int InstallerMain() {
   int quit_code = 0;
   RunMessageLoop(program, &quit_code);
   Shutdown(program);
-  return quit_code;
+  return FinalCode(program, quit_code);
 }

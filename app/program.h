@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/text.h"
+#include "install/install_report.h"
 #include "platform/platform.h"
 
 enum class WizardPageId : int { WelcomePage, LicensePage, DestinationPage, ProgressPage };
@@ -23,6 +24,7 @@ struct Program {
   bool ending = false;           // EndProgram or FatalStop has begun: no handler runs any more
   bool handlers_silent = false;  // a page is being created: events are dropped
   PageSlot pages[kPageCount];
+  InstallReport install_report;  // filled by the install run
 
   PageSlot& page(WizardPageId id) { return pages[static_cast<int>(id)]; }
 };

@@ -51,3 +51,8 @@ int LastBackslash(const char* text) {
   }
   return last;
 }
+
+bool EndsWithBackslash(const char* text) {
+  size_t length = TextLength(text);
+  return length > 0 && LastBackslash(text) == static_cast<int>(length) - 1;
+}

@@ -34,3 +34,6 @@ Text JoinTexts(Program& program, std::initializer_list<const char*> parts);
 // Index of the last backslash of a GBK text, stepping over double-byte characters so that a
 // trail byte of 0x5C is never taken for one; -1 when there is none.
 int LastBackslash(const char* text);
+
+// Whether the last character (not merely the last byte) is a backslash.
+bool EndsWithBackslash(const char* text);

@@ -17,6 +17,22 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/ui/license_text.cpp PROPERTIES
   OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/resources/license.txt)
 target_compile_options(installer_core PRIVATE ${GBK_TEXT} -fno-exceptions)
 
+# The host build embeds the very files the Windows build laid out.
+set(PAYLOAD_LAYOUT "${CMAKE_SOURCE_DIR}/build/win32/payload" CACHE PATH
+  "Payload layout of the Windows build, embedded into the host build's installer")
+set(layout_files "")
+foreach(file 青禾音乐盒.exe 卸载.exe tade/配置文件.ini tade/配置文件教程.ini 使用说明.txt
+    青禾音乐盒v2.0版本更新信息.txt com.run dp1.fne eAPI.fne EThread.fne HtmlView.fne iext5.fne
+    iext.fnr internet.fne krnln.fnr shell.fne shellEx.fne spec.fne)
+  if(NOT EXISTS "${PAYLOAD_LAYOUT}/${file}")
+    message(FATAL_ERROR "payload layout missing ${PAYLOAD_LAYOUT}/${file}: build the win32 preset first (./dev build)")
+  endif()
+  list(APPEND layout_files "${PAYLOAD_LAYOUT}/${file}")
+endforeach()
+target_compile_definitions(installer_core PRIVATE PAYLOAD_LAYOUT="${PAYLOAD_LAYOUT}")
+set_source_files_properties(${CMAKE_SOURCE_DIR}/payload/payload_store.cpp PROPERTIES
+  OBJECT_DEPENDS "${layout_files}")
+
 file(GLOB SIM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/sim/*.cpp)
 add_library(platform_sim STATIC ${SIM_SOURCES})
 target_include_directories(platform_sim PUBLIC ${CMAKE_SOURCE_DIR})

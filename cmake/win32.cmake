@@ -12,6 +12,10 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/ui/license_text.cpp PROPERTIES
   OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/resources/license.txt)
 target_compile_options(installer_core PRIVATE ${GBK_TEXT} -fno-exceptions -fno-rtti)
 
+# The stand-ins of the product's binaries, then the payload the installer embeds.
+include(${CMAKE_SOURCE_DIR}/payload/standins.cmake)
+include(${CMAKE_SOURCE_DIR}/payload/payload.cmake)
+
 file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp)
 file(GLOB WIN32_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
 file(GLOB WIN32_RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.dib

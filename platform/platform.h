@@ -172,6 +172,49 @@ constexpr int kAnswerNo = 7;
 // MessageBoxA(NULL, text, caption, style). 0 when the box cannot be shown.
 int MessageBox(const char* text, const char* caption, unsigned style);
 
+// ---------------------------------------------------------------------------------------------
+// Files. Paths go to the platform exactly as given: relative ones resolve against the current
+// directory, doubled separators count as one.
+
+constexpr uint32_t kAttributeReadOnly = 0x01;
+constexpr uint32_t kAttributeHidden = 0x02;
+constexpr uint32_t kAttributeSystem = 0x04;
+constexpr uint32_t kAttributeDirectory = 0x10;
+constexpr uint32_t kAttributeArchive = 0x20;
+constexpr uint32_t kAttributeNormal = 0x80;
+constexpr uint32_t kNoAttributes = 0xFFFFFFFF;  // INVALID_FILE_ATTRIBUTES
+
+uint32_t LastError();  // GetLastError of the call that just failed
+
+bool CreateDirectory(const char* path);  // CreateDirectoryA(path, NULL): one level
+
+using File = uintptr_t;  // 0: none
+// CreateFileA(path, GENERIC_WRITE, 0 (exclusive), inheritable handle without a descriptor,
+// CREATE_ALWAYS, attributes, NULL). 0 when the file cannot be opened.
+File CreateFileForWrite(const char* path, uint32_t attributes);
+bool WriteFile(File file, const void* bytes, uint32_t length, uint32_t* written);
+bool CloseFile(File file);  // CloseHandle
+bool SetFileAttributes(const char* path, uint32_t attributes);  // SetFileAttributesA
+uint32_t GetFileAttributes(const char* path);                   // kNoAttributes when absent
+
+// ---------------------------------------------------------------------------------------------
+// Shell. COM must be started on the calling thread (StartOle).
+
+enum class SpecialFolder : uint8_t { DesktopDirectory, Programs };
+// SHGetSpecialFolderPathA(NULL, buffer, CSIDL, FALSE) into buffer of at least 261 bytes.
+bool SpecialFolderPath(SpecialFolder folder, char* buffer);
+
+enum class Picked : uint8_t { Nothing, NoPath, Path };
+// SHBrowseForFolderA with BIF_EDITBOX, no root, the given owner and title; the chosen item's
+// path by SHGetPathFromIDListA into buffer (at least 260 bytes); the item list freed with the
+// shell's allocator. Runs the platform's modal loop until the user closes the dialog.
+Picked PickFolder(Handle owner, const char* title, char* buffer);
+
+// The shell link object: CoCreateInstance(CLSID_ShellLink, IShellLinkA), IPersistFile,
+// SetPath(target), SetShowCmd(SW_SHOW), the name converted with the ANSI code page,
+// Save(name, TRUE), both interfaces released. The HRESULT: negative on failure.
+int32_t CreateShellLink(const char* link_path, const char* target);
+
 }  // namespace plat
 
 // The program's entry, called by the backend's process entry (WinMain on Windows).

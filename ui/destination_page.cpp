@@ -1,19 +1,31 @@
 #include "ui/destination_page.h"
 
 #include "app/page_flow.h"
+#include "install/file_shell_ops.h"
+#include "ui/folder_check.h"
 #include "ui/page_frame.h"
 #include "ui/page_window.h"
 
 namespace DestinationPage {
 
 constexpr WizardPageId kPage = WizardPageId::DestinationPage;
+constexpr const char* kNotice = "提示";
 
 void onCreated(Program& program) { SetText(program, kPage, 编辑框1, kDefaultFolder); }
 
+void onBrowseClicked(Program& program) {
+  Text picked = BrowseForFolder(program, "");
+  if (picked.missing()) return;  // cancelled, or an item with no folder behind it
+  Text folder = JoinTexts(program, {picked.c_str(), EndsWithBackslash(picked.c_str()) ? "" : "\\"});
+  picked.Release();
+  SetText(program, kPage, 编辑框1, folder.c_str());
+}
+
 void onNextClicked(Program& program) {
   Text folder = ReadText(program, kPage, 编辑框1);
-  if (folder.c_str()[0] == '\0') {
-    ShowMessageBox("请先输入安装地址", plat::kBoxOk, "提示");
+  const char* refusal = FolderRefusal(folder.c_str());
+  if (refusal) {
+    ShowMessageBox(refusal, plat::kBoxOk, kNotice);
     return;
   }
   program.InstallRoot = static_cast<Text&&>(folder);
@@ -32,7 +44,7 @@ static const ControlDef kControls[] = {
      .text = "必须输入有效路径才能成功安装"},
     Heading("透明标签5", {24, 8, 100, 24}, "选择安装路径"),
     {.name = "按钮4", .kind = Kind::按钮, .place = {384, 128, 64, 22}, .focusable = true,
-     .text = "选择路径"},
+     .text = "选择路径", .event = &onBrowseClicked},
     {.name = "编辑框1", .kind = Kind::编辑框, .place = {40, 128, 328, 24}, .focusable = true},
     BackButton(&onBackClicked),
     NextButton(&onNextClicked),

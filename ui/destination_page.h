@@ -8,5 +8,6 @@ enum Control { 透明标签1, 透明标签6, 透明标签5, 按钮4, 编辑框1,
 constexpr const char* kDefaultFolder = "C:\\Program Files\\";
 
 void onCreated(Program& program);
+void onBrowseClicked(Program& program);
 void onNextClicked(Program& program);
 }  // namespace DestinationPage

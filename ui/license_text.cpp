@@ -1,3 +1,3 @@
-#include "ui/embed.h"
+#include "app/embed.h"
 
-EMBED_FILE(kLicenseText, LICENSE_TEXT_PATH);
+EMBED_TEXT(kLicenseText, LICENSE_TEXT_PATH);

@@ -1,6 +1,7 @@
 #include "ui/progress_page.h"
 
 #include "app/lifecycle.h"
+#include "install/install_run.h"
 #include "ui/page_frame.h"
 #include "ui/page_window.h"
 
@@ -18,6 +19,7 @@ void onCreated(Program& program) {
   SetWidth(program, kPage, 透明标签3, ReadWidth(program, kPage, 分组框1));
   SetLeft(program, kPage, 标签1, static_cast<int>(ReadLeft(program, kPage, 分组框1) + 5.0));
   SetPeriod(program, kPage, 时钟1, 1);
+  RunInstallPlan(program);
 }
 
 void onFinishClicked(Program& program) { EndProgram(program, 0); }

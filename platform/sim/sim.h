@@ -2,7 +2,9 @@
 // it as a user would, and look at what happened. The program itself only sees platform.h.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -105,15 +107,15 @@ struct WindowInfo {
   plat::Rect place;  // screen place for pages, parent-relative for controls
   std::string text;
   plat::ControlKind kind;
-  plat::ControlSpec spec;  // as created (pointers set to nullptr: see the fields below)
+  plat::ControlSpec spec;      // as created (pointers set to nullptr: see the fields below)
   std::vector<uint32_t> rows;  // gradient rows as given
   bool has_font;
   plat::FontSpec font;
   std::string font_face;
   Handle parent;
   int id;
-  int timer_period;  // pages: period of their running timer with the lowest id, 0 when none
-                     // (as asked for: a period below TimerMinimum() runs at the minimum)
+  int timer_period;     // pages: period of their running timer with the lowest id, 0 when none
+                        // (as asked for: a period below TimerMinimum() runs at the minimum)
   std::string picture;  // PictureBox: the resource name
   std::string icon;     // pages: the icon resource name
 };
@@ -132,8 +134,8 @@ void OnCall(std::function<void(const std::string& line)> hook);
 
 // ---- Faults.
 // A fault fires once; 0 or less cancels it.
-void FailCreatePage(int nth);     // the nth CreatePage from now fails (1 = the next one)
-void FailAllocation(int nth);     // the nth heap allocation from now fails
+void FailCreatePage(int nth);  // the nth CreatePage from now fails (1 = the next one)
+void FailAllocation(int nth);  // the nth heap allocation from now fails
 // plat::HeapAllocate(0) gives a distinct block; releasing a pointer the heap did not give
 // (or gave and took back) aborts the test: on Windows it corrupts the heap.
 size_t LiveHeapBytes();
@@ -151,5 +153,56 @@ bool LibrarySearchRestricted();
 unsigned TimerMinimum();  // 10 ms, as on Windows
 long long Now();          // simulated milliseconds since Reset; moves only while the
                           // program waits for a timer
+
+// ---- Disks and the shell. Drive C exists with plenty of room after Reset; the desktop and
+// the Programs folder exist below C:\Users\user.
+constexpr long long kPlentyOfRoom = 1LL << 40;
+void AddDrive(char letter, long long free_bytes = kPlentyOfRoom);
+void SetFreeSpace(char letter, long long free_bytes);
+long long FreeSpace(char letter);
+void MakeFolder(const std::string& path);  // with its parents
+void MakeFile(const std::string& path, const std::string& bytes, uint32_t attributes = 0x20);
+void HoldOpen(const std::string& path, bool held = true);  // another process uses the file
+bool Exists(const std::string& path);
+bool IsFolder(const std::string& path);
+std::string FileBytes(const std::string& path);
+uint32_t Attributes(const std::string& path);          // kNoAttributes when absent
+std::string ShellLinkTarget(const std::string& path);  // "" when no link lies there
+// Every folder and file of the machine: "C:\a\b" -> "D" for a folder, or
+// "F <attributes hex> <size> <bytes digest>" / "L <target>" for files and links.
+std::map<std::string, std::string> Snapshot();
+
+enum class SpecialKind : uint8_t { DesktopDirectory, Programs };
+void SetSpecialFolder(SpecialKind kind, const std::string& path);  // "" makes it missing
+std::string SpecialFolderOf(SpecialKind kind);
+void SetLinkObjectAvailable(bool available);  // CoCreateInstance of the shell link fails
+
+struct PickerAnswer {
+  plat::Picked picked;
+  std::string path;
+};
+void AnswerPickers(std::vector<PickerAnswer> answers);  // none left: the user cancels
+struct PickerCall {
+  Handle owner;
+  std::string title;
+  std::vector<bool> pages_enabled;  // while the picker was open
+};
+const std::vector<PickerCall>& Pickers();
+
+// The nth call of the named platform function from now fails with error (for example
+// "CreateDirectoryA", "CreateFileA", "WriteFile", "CloseHandle", "SetFileAttributesA",
+// "SHGetSpecialFolderPathA", "CoCreateInstance", "IPersistFile::Save").
+struct FaultPlan {
+  int countdown;
+  uint32_t error;
+};
+void FailCall(const std::string& call, int nth, uint32_t error);
+
+struct WriteCall {
+  std::string path;
+  const void* bytes;
+  uint32_t length;
+};
+const std::vector<WriteCall>& Writes();
 
 }  // namespace sim
