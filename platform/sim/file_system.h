@@ -42,7 +42,9 @@ struct FileSystem {
 
 FileSystem& FS();
 void ResetFileSystem();
-void CloseAllFiles();  // the process ended: the system closes its handles
+void CloseAllFiles();
+// CreateFileA's rules without its trace line or faults, for the shell's own writes.
+plat::File OpenForWrite(const char* path, uint32_t attributes);  // the process ended: the system closes its handles
 
 // Path handling as Windows does it; false when the path cannot name anything.
 struct Resolved {

@@ -54,6 +54,34 @@ void CloseAllFiles() {
   FS().open.clear();
 }
 
+plat::File OpenForWrite(const char* path, uint32_t attributes) {
+  using namespace plat;
+  Resolved r = Resolve(path);
+  if (!ParentReady(r)) return 0;
+  auto it = FS().nodes.find(r.key);
+  bool existed = it != FS().nodes.end();
+  if (existed) {
+    Node& node = it->second;
+    if (node.folder || (node.attributes & kAttributeReadOnly)) return Refuse(kErrorAccessDenied), 0;
+    // CREATE_ALWAYS replaces a hidden or system file only when asked for those attributes.
+    uint32_t guarded = node.attributes & (kAttributeHidden | kAttributeSystem);
+    if ((guarded & attributes) != guarded) return Refuse(kErrorAccessDenied), 0;
+    if (node.in_use) return Refuse(kErrorSharingViolation), 0;
+    for (const auto& [file, open] : FS().open)
+      if (open.key == r.key) return Refuse(kErrorSharingViolation), 0;
+    FS().free_bytes[r.drive] += static_cast<long long>(node.bytes.size());
+  }
+  Node& node = FS().nodes[r.key];
+  node = Node{};
+  node.name = r.display;
+  uint32_t requested = attributes == kAttributeNormal ? 0 : attributes & kKeptBits;
+  node.attributes = requested | kAttributeArchive;
+  File file = FS().next_file++;
+  FS().open[file] = {r.key};
+  SetLastError(existed ? kErrorAlreadyExists : 0);
+  return file;
+}
+
 }  // namespace sim::detail
 
 namespace plat {
@@ -82,29 +110,7 @@ File CreateFileForWrite(const char* path, uint32_t attributes) {
   Log("CreateFileA %s GENERIC_WRITE share=0 CREATE_ALWAYS 0x%X", path, attributes);
   uint32_t error = 0;
   if (Faulted("CreateFileA", &error)) return Refuse(error), 0;
-  Resolved r = Resolve(path);
-  if (!ParentReady(r)) return 0;
-  auto it = FS().nodes.find(r.key);
-  if (it != FS().nodes.end()) {
-    Node& node = it->second;
-    if (node.folder || (node.attributes & kAttributeReadOnly)) return Refuse(kErrorAccessDenied), 0;
-    // CREATE_ALWAYS replaces a hidden or system file only when asked for those attributes.
-    uint32_t guarded = node.attributes & (kAttributeHidden | kAttributeSystem);
-    if ((guarded & attributes) != guarded) return Refuse(kErrorAccessDenied), 0;
-    if (node.in_use) return Refuse(kErrorSharingViolation), 0;
-    for (const auto& [file, open] : FS().open)
-      if (open.key == r.key) return Refuse(kErrorSharingViolation), 0;
-    FS().free_bytes[r.drive] += static_cast<long long>(node.bytes.size());
-  }
-  Node& node = FS().nodes[r.key];
-  node = Node{};
-  node.name = r.display;
-  uint32_t requested = attributes == kAttributeNormal ? 0 : attributes & kKeptBits;
-  node.attributes = requested | kAttributeArchive;
-  File file = FS().next_file++;
-  FS().open[file] = {r.key};
-  SetLastError(it != FS().nodes.end() ? kErrorAlreadyExists : 0);
-  return file;
+  return OpenForWrite(path, attributes);
 }
 
 bool WriteFile(File file, const void* bytes, uint32_t length, uint32_t* written) {

@@ -103,6 +103,7 @@ Peeked PeekMessage(Message& message) {
   if (s.queue.empty()) sim::detail::QueueDueTick(false);
   if (s.queue.empty()) {
     Log("PeekMessageA empty");
+    sim::detail::CountRetrieval();  // a program spinning on an empty queue hangs too
     return Peeked::Empty;
   }
   if (s.queue.front().kind == MsgKind::Quit) {

@@ -54,14 +54,13 @@ int32_t CreateShellLink(const char* link_path, const char* target) {
   Log("IShellLinkA::SetShowCmd SW_SHOW");
   Log("IPersistFile::Save %s", link_path);
   if (Faulted("IPersistFile::Save", &error)) return FromWin32(error);
-  File file = CreateFileForWrite(link_path, kAttributeNormal);
+  File file = OpenForWrite(link_path, kAttributeNormal);
   if (!file) return FromWin32(LastError());
-  Node& node = FS().nodes[FS().open[file].key];
+  std::string key = FS().open[file].key;
+  FS().open.erase(file);
+  Node& node = FS().nodes[key];
   node.is_link = true;
   node.link_target = target;
-  node.bytes = std::string("L\0\0\0", 4) + target;  // stands in for the link format
-  FS().free_bytes[node.name[0]] -= static_cast<long long>(node.bytes.size());
-  CloseFile(file);
   return 0;
 }
 

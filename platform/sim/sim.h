@@ -49,8 +49,8 @@ Outcome RunProcess(int (*entry)());
 // ---- The user. Steps run one at a time whenever the program waits for input with nothing
 // queued and no timer running; a step looks at the screen and queues input. When the steps
 // are used up and the program waits with nothing to do, the process ends as Hung. A process
-// that retrieves more than 100000 messages also ends as Hung (with a note on stderr). Steps
-// and OnCall hooks must not end the process themselves.
+// that retrieves more than 100000 messages (a PeekMessage that finds none counts as one) also
+// ends as Hung, with a note on stderr. Steps and OnCall hooks must not end the process.
 void AddStep(std::function<void()> step);
 
 // Input, queued behind whatever is already waiting, delivered when the program dispatches it.

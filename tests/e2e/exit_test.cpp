@@ -64,6 +64,9 @@ struct CloseCase {
   Page page;
   Closing how;
 };
+void PrintTo(const CloseCase& c, std::ostream* out) {
+  *out << NameOf(c.page) << (c.how == Closing::kAltF4 ? " by Alt+F4" : " by its close button");
+}
 
 class CloseTest : public WizardTest, public testing::WithParamInterface<CloseCase> {};
 
@@ -90,8 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, CloseTest,
                                          CloseCase{Page::kProgress, Closing::kCloseButton}),
                          [](const testing::TestParamInfo<CloseCase>& info) {
                            return std::string(NameOf(info.param.page)) +
-                                  (info.param.how == Closing::kAltF4 ? "ByAltF4"
-                                                                     : "ByCloseButton");
+                                  (info.param.how == Closing::kAltF4 ? "ByAltF4" : "ByCloseButton");
                          });
 
 }  // namespace

@@ -25,5 +25,9 @@ static std::string Convert(const char* to, const char* from, const std::string& 
   return out;
 }
 
-std::string Gbk(const std::string& utf8) { return Convert("GBK", "UTF-8", utf8); }
-std::string Utf8(const std::string& gbk) { return Convert("UTF-8", "GBK", gbk); }
+std::string Gbk(const std::string& utf8) {
+  return Convert("GBK", "UTF-8", utf8);
+}
+std::string Utf8(const std::string& gbk) {
+  return Convert("UTF-8", "GBK", gbk);
+}

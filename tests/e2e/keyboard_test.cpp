@@ -9,6 +9,9 @@ struct KeyCase {
   Page page;
   const char* key;  // the driver's key name
 };
+void PrintTo(const KeyCase& c, std::ostream* out) {
+  *out << c.key << " on " << NameOf(c.page);
+}
 
 class IgnoredKeyTest : public WizardTest, public testing::WithParamInterface<KeyCase> {};
 
@@ -25,19 +28,16 @@ TEST_P(IgnoredKeyTest, LeavesThePageAsItWas) {
   EXPECT_TRUE(program_->Running());
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, IgnoredKeyTest,
-                         testing::Values(KeyCase{Page::kWelcome, "esc"},
-                                         KeyCase{Page::kWelcome, "enter"},
-                                         KeyCase{Page::kWelcome, "f1"},
-                                         KeyCase{Page::kLicense, "esc"},
-                                         KeyCase{Page::kLicense, "enter"},
-                                         KeyCase{Page::kDestination, "esc"},
-                                         KeyCase{Page::kDestination, "enter"},
-                                         KeyCase{Page::kProgress, "esc"}),
-                         [](const testing::TestParamInfo<KeyCase>& info) {
-                           std::string key = info.param.key;
-                           key[0] = static_cast<char>(key[0] - 'a' + 'A');
-                           return std::string(NameOf(info.param.page)) + key;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Pages, IgnoredKeyTest,
+    testing::Values(KeyCase{Page::kWelcome, "esc"}, KeyCase{Page::kWelcome, "enter"},
+                    KeyCase{Page::kWelcome, "f1"}, KeyCase{Page::kLicense, "esc"},
+                    KeyCase{Page::kLicense, "enter"}, KeyCase{Page::kDestination, "esc"},
+                    KeyCase{Page::kDestination, "enter"}, KeyCase{Page::kProgress, "esc"}),
+    [](const testing::TestParamInfo<KeyCase>& info) {
+      std::string key = info.param.key;
+      key[0] = static_cast<char>(key[0] - 'a' + 'A');
+      return std::string(NameOf(info.param.page)) + key;
+    });
 
 }  // namespace

@@ -18,6 +18,9 @@ TEST_F(WizardTest, NextLeadsThroughEveryPageInOrder) {
 struct BackCase {
   Page from, to;
 };
+void PrintTo(const BackCase& c, std::ostream* out) {
+  *out << "Back from " << NameOf(c.from) << " to " << NameOf(c.to);
+}
 
 class BackTest : public WizardTest, public testing::WithParamInterface<BackCase> {};
 

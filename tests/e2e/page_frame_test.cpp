@@ -18,7 +18,9 @@ TEST_P(PageFrameTest, OpensCentredWithTitleAndButtons) {
 }
 
 // Row y of the background, 334 rows from grey 128 to white: 128 + trunc(y / 334 * 127).
-int BackgroundLevel(int y) { return 128 + y * 127 / 334; }
+int BackgroundLevel(int y) {
+  return 128 + y * 127 / 334;
+}
 
 // Column 470 of the client area lies beside every control of every page.
 TEST_P(PageFrameTest, BackgroundIsTheGreyToWhiteGradient) {
@@ -27,8 +29,7 @@ TEST_P(PageFrameTest, BackgroundIsTheGreyToWhiteGradient) {
   ASSERT_NO_FATAL_FAILURE(Shoot("page", &shot));
   const int x = page_.client.left + 470;
   EXPECT_EQ(shot.At(x, page_.client.top), (Rgb{128, 128, 128})) << "first row";
-  EXPECT_EQ(shot.At(x, page_.client.top + 332), (Rgb{254, 254, 254}))
-      << "last row on the screen";
+  EXPECT_EQ(shot.At(x, page_.client.top + 332), (Rgb{254, 254, 254})) << "last row on the screen";
   for (int y = 0; y < page_.client.height; ++y) {
     int level = BackgroundLevel(y);
     ASSERT_EQ(shot.At(x, page_.client.top + y), (Rgb{level, level, level})) << "client row " << y;

@@ -7,7 +7,6 @@
 #include <time.h>
 #include <unistd.h>
 
-
 namespace {
 
 long NowMs() {
@@ -104,7 +103,9 @@ Child::Child(const std::vector<std::string>& argv, const std::string& log_path) 
   if (log_fd >= 0) close(log_fd);
 }
 
-Child::~Child() { Kill(); }
+Child::~Child() {
+  Kill();
+}
 
 int Child::WaitExit(int timeout_ms) {
   long deadline = NowMs() + timeout_ms;

@@ -8,9 +8,7 @@
 
 struct Rgb {
   int r = 0, g = 0, b = 0;
-  bool operator==(const Rgb& other) const {
-    return r == other.r && g == other.g && b == other.b;
-  }
+  bool operator==(const Rgb& other) const { return r == other.r && g == other.g && b == other.b; }
 };
 std::ostream& operator<<(std::ostream& out, const Rgb& colour);
 

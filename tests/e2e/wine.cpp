@@ -41,7 +41,9 @@ bool StartWineSession(std::string* message) {
   return getenv("WINEPREFIX") && getenv("DISPLAY");
 }
 
-void StopWineSession() { Run({E2E_PREFIX_SCRIPT, "stop"}, 60000); }
+void StopWineSession() {
+  Run({E2E_PREFIX_SCRIPT, "stop"}, 60000);
+}
 
 const Fields& DriverResult::first() const {
   static const Fields kNone;
@@ -117,8 +119,12 @@ static std::string Win32Dir() {
   return dir && *dir ? dir : E2E_WIN32_DIR;
 }
 
-std::string PathOfSetup() { return Win32Dir() + "/setup.exe"; }
-std::string PathOfDriver() { return Win32Dir() + "/driver.exe"; }
+std::string PathOfSetup() {
+  return Win32Dir() + "/setup.exe";
+}
+std::string PathOfDriver() {
+  return Win32Dir() + "/driver.exe";
+}
 
 bool FileExists(const std::string& path) {
   struct stat info {};

@@ -21,8 +21,7 @@ using Fields = std::map<std::string, std::string>;
 struct Box {
   int left = 0, top = 0, width = 0, height = 0;
   bool operator==(const Box& other) const {
-    return left == other.left && top == other.top && width == other.width &&
-           height == other.height;
+    return left == other.left && top == other.top && width == other.width && height == other.height;
   }
 };
 

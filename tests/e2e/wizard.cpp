@@ -16,7 +16,9 @@ const PageLayout& LayoutOf(Page page) {
   static const PageLayout kLayouts[] = {
       {4, 0, 3, {{3, "取消", kCancel}, {4, "下一步", kNext}}},
       {3, 2, 4, {{2, "上一步", kBack}, {3, "下一步", kNext}, {4, "取消", kCancel}}},
-      {7, 6, 8,
+      {7,
+       6,
+       8,
        {{4, "选择路径", {384, 128, 64, 22}},
         {6, "上一步", kBack},
         {7, "下一步", kNext},
@@ -36,7 +38,8 @@ static std::string OutputPath(const std::string& suffix) {
 
 static std::string Describe(const std::vector<Window>& windows) {
   std::string text;
-  for (const Window& window : windows) text += " " + window.hwnd + " \"" + Utf8(window.title) + "\"";
+  for (const Window& window : windows)
+    text += " " + window.hwnd + " \"" + Utf8(window.title) + "\"";
   return text.empty() ? " none" : text;
 }
 
@@ -58,15 +61,16 @@ void WizardTest::SetUp() {
       << "`cmake --preset win32 && cmake --build --preset win32`";
   ASSERT_TRUE(FileExists(PathOfDriver()))
       << PathOfDriver() << " is missing: it is built with setup.exe in the win32 preset";
-  ASSERT_EQ(PageWindows().size(), 0u) << "a page of an earlier run is still on the desktop:"
-                                      << Describe(PageWindows());
+  ASSERT_EQ(PageWindows().size(), 0u)
+      << "a page of an earlier run is still on the desktop:" << Describe(PageWindows());
   program_ = StartProgram(PathOfSetup(), OutputPath(".log"));
   ASSERT_TRUE(program_->started());
   DriverResult welcome = Driver({"wait-page", std::to_string(kPageTimeoutMs)});
   ASSERT_TRUE(welcome.ok) << "no page appeared within " << kPageTimeoutMs << " ms";
   page_ = WindowOf(welcome.first());
   controls_.clear();
-  for (size_t i = 1; i < welcome.lines.size(); ++i) controls_.push_back(ControlOf(welcome.lines[i]));
+  for (size_t i = 1; i < welcome.lines.size(); ++i)
+    controls_.push_back(ControlOf(welcome.lines[i]));
   at_ = Page::kWelcome;
 }
 
@@ -124,7 +128,9 @@ std::vector<Window> WizardTest::PageWindows() {
   return WindowsOf(Driver({"pages"}), nullptr, Gbk(kPageTitle));
 }
 
-std::vector<Window> WizardTest::Boxes() { return WindowsOf(Driver({"pages"}), "#32770", ""); }
+std::vector<Window> WizardTest::Boxes() {
+  return WindowsOf(Driver({"pages"}), "#32770", "");
+}
 
 void WizardTest::ExpectLayout(Page page) {
   for (const Button& button : LayoutOf(page).buttons) {

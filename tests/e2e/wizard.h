@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@
 
 enum class Page { kWelcome, kLicense, kDestination, kProgress };
 const char* NameOf(Page page);
+inline void PrintTo(Page page, std::ostream* out) {
+  *out << NameOf(page);
+}
 
 struct Button {
   int id;

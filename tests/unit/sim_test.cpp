@@ -176,6 +176,19 @@ TEST_F(SimTest, AnEndlessTimerEndsTheProcessAsHung) {
   EXPECT_EQ(sim::Now(), 100001 * 10LL);
 }
 
+TEST_F(SimTest, SpinningOnAnEmptyQueueEndsTheProcessAsHung) {
+  sim::Outcome out = RunAsProcess([] {
+    plat::SetTimer(MakePage(), 1, 1);  // peeking never lets time pass
+    plat::Message m;
+    for (;;) {
+      if (plat::PeekMessage(m) == plat::Peeked::Message) plat::DispatchMessage(m);
+    }
+    return 0;
+  });
+  EXPECT_EQ(out.how, sim::Ended::Hung);
+  EXPECT_EQ(sim::Now(), 0);
+}
+
 TEST_F(SimTest, ModuleFileNameTruncatesLikeWindows) {
   const std::string path = sim::Config{}.module_path;
   const unsigned n = path.size();

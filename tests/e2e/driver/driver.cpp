@@ -192,8 +192,8 @@ int CmdActivate(const Args& args) {
 
 std::wstring Wide(const std::string& text) {
   std::wstring wide(text.size() + 1, L'\0');
-  int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0],
-                                   static_cast<int>(wide.size()));
+  int length =
+      MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
   wide.resize(length > 0 ? length - 1 : 0);
   return wide;
 }

@@ -50,11 +50,21 @@ struct Key {
 };
 
 static const Key kKeys[] = {
-    {"tab", 0, VK_TAB},         {"shift-tab", VK_SHIFT, VK_TAB}, {"esc", 0, VK_ESCAPE},
-    {"enter", 0, VK_RETURN},    {"f1", 0, VK_F1},                {"space", 0, VK_SPACE},
-    {"alt-f4", VK_MENU, VK_F4}, {"pgdn", 0, VK_NEXT},            {"pgup", 0, VK_PRIOR},
-    {"home", 0, VK_HOME},       {"end", 0, VK_END},              {"backspace", 0, VK_BACK},
-    {"delete", 0, VK_DELETE},   {"ctrl-a", VK_CONTROL, 'A'},     {"shift-end", VK_SHIFT, VK_END},
+    {"tab", 0, VK_TAB},
+    {"shift-tab", VK_SHIFT, VK_TAB},
+    {"esc", 0, VK_ESCAPE},
+    {"enter", 0, VK_RETURN},
+    {"f1", 0, VK_F1},
+    {"space", 0, VK_SPACE},
+    {"alt-f4", VK_MENU, VK_F4},
+    {"pgdn", 0, VK_NEXT},
+    {"pgup", 0, VK_PRIOR},
+    {"home", 0, VK_HOME},
+    {"end", 0, VK_END},
+    {"backspace", 0, VK_BACK},
+    {"delete", 0, VK_DELETE},
+    {"ctrl-a", VK_CONTROL, 'A'},
+    {"shift-end", VK_SHIFT, VK_END},
 };
 
 static INPUT KeyInput(WORD vk, bool up) {
