@@ -38,7 +38,7 @@ Text FailureLines(Program& program, Text log) {
   const InstallReport& report = program.install_report;
   char count[12];
   FormatCount(report.failure_count, count);
-  log = JoinTexts(program, {log.c_str(), "安装未完成：有 ", count, " 项未能安装成功："});
+  log = JoinTexts(program, {log.c_str(), "安装未完成：有 ", count, " 项未能完成安装："});
   for (int i = 0; i < report.failure_count; ++i)
     log = JoinTexts(program, {log.c_str(), "\r\n", report.failures[i].target.c_str()});
   return log;
