@@ -144,7 +144,8 @@ void ResetPeakHeap();
 
 // ---- Process state.
 // ModuleFileName truncates like GetModuleFileNameA: size-1 bytes and a NUL, returning size.
-// The simulated machine has no file system yet: SetCurrentDirectory accepts any non-empty path.
+// SetCurrentDirectory accepts any non-empty path, so start-up can be checked for folders the
+// simulated disks do not hold (network shares among them); relative paths resolve against it.
 std::string CurrentDirectory();
 bool OleStarted();  // more OleInitialize than OleUninitialize calls so far
 int OleStartCount();
