@@ -32,3 +32,9 @@ set_target_properties(setup PROPERTIES OUTPUT_NAME setup SUFFIX .exe
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/win32.cmake)
   include(${CMAKE_SOURCE_DIR}/tests/e2e/win32.cmake)
 endif()
+
+# The benchmark's reference programs and timing driver (./dev bench), only where asked for.
+option(BENCH "Also build the benchmark's reference programs and driver" OFF)
+if(BENCH AND EXISTS ${CMAKE_SOURCE_DIR}/bench/win32.cmake)
+  include(${CMAKE_SOURCE_DIR}/bench/win32.cmake)
+endif()

@@ -42,6 +42,7 @@ shot() {
 }
 
 e2e_start || exit 1
+e2e_clean_install
 mkdir -p "$RUN_DIR"
 rm -f "$RUN_DIR"/*.png
 say "display $DISPLAY, prefix $WINEPREFIX"
@@ -81,10 +82,11 @@ done
 [ -n "$code" ] || fail "setup.exe did not end within 20 s"
 say "setup.exe ended with exit code $code"
 
-product="$WINEPREFIX/drive_c/Program Files/青禾音乐盒程序"
-if [ -d "$product" ]; then
-  say "installed tree under $product:"
-  (cd "$product" && find . | sort)
+drive_c="$WINEPREFIX/drive_c"
+if [ -d "$drive_c/Program Files/青禾音乐盒程序" ]; then
+  say "installed under $drive_c:"
+  (cd "$drive_c" && find "Program Files/青禾音乐盒程序" users/*/Desktop/*.lnk \
+    "users/"*"/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/青禾音乐盒程序" 2>/dev/null | sort)
 fi
 say "screenshots in $RUN_DIR"
 e2e_stop

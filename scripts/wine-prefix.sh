@@ -7,6 +7,7 @@
 #   scripts/wine-prefix.sh env        the same environment for a session already started, with
 #                                     nothing stopped (for a second shell beside a running test)
 #   scripts/wine-prefix.sh stop       ends the prefix's wineserver and our Xvfb
+#   scripts/wine-prefix.sh clean      removes what an earlier run installed in the prefix
 #   scripts/wine-prefix.sh run CMD..  start, then CMD with that environment
 #
 # E2E_DIR (default build/e2e) holds the prefix, the private HOME and the Xvfb state.
@@ -19,6 +20,10 @@ e2e_log() { echo "wine-prefix: $*" >&2; }
 
 # The environment every wine call of ours runs in.
 e2e_export_env() {
+  # A display of the user's own keeps its X authority when HOME changes below.
+  if [ -z "${XAUTHORITY:-}" ] && [ -f "${HOME:-}/.Xauthority" ] && [ "$HOME" != "$E2E_DIR/home" ]; then
+    export XAUTHORITY="$HOME/.Xauthority"
+  fi
   export WINEPREFIX="$E2E_DIR/prefix"
   export WINEARCH=win32
   export WINEDEBUG=-all
@@ -148,6 +153,17 @@ e2e_start() {
   timeout 15 wineserver -p </dev/null >/dev/null 2>&1 || e2e_log "could not start wineserver"
 }
 
+# The product folder, its Programs-menu folder and the desktop shortcut, as the installer lays
+# them down with the default folder; the next run starts from a clean system.
+e2e_clean_install() {
+  local user_dir
+  rm -rf "$WINEPREFIX/drive_c/Program Files/青禾音乐盒程序"
+  for user_dir in "$WINEPREFIX"/drive_c/users/*; do
+    rm -rf "$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/青禾音乐盒程序"
+    rm -f "$user_dir/Desktop/青禾音乐盒.lnk"
+  done
+}
+
 e2e_stop() {
   e2e_export_env
   e2e_wineserver_stop
@@ -160,6 +176,7 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
     start) e2e_start && e2e_print_env ;;
     env) e2e_export_env && e2e_display_start && e2e_print_env ;;
     stop) e2e_stop ;;
+    clean) e2e_export_env && e2e_clean_install ;;
     run)
       shift
       e2e_start || exit 1

@@ -79,7 +79,8 @@ void WizardTest::TearDown() {
     Screenshot shot;
     Shoot("failure", &shot);
   }
-  program_.reset();  // kills what is left of the program
+  if (!program_) return;  // never started
+  program_.reset();       // kills what is left of the program
   for (const Window& window : PageWindows()) Driver({"wait-gone", window.hwnd, "5000"});
 }
 

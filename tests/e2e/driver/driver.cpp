@@ -198,13 +198,18 @@ std::wstring Wide(const std::string& text) {
   return wide;
 }
 
-// Clicks into the control first, as a person would, then types at the caret.
+// Clicks into the control first, as a person would, then types at the caret. ASCII only:
+// Wine's ANSI edit control turns a typed double-byte character into two question marks, so
+// Chinese text goes in with set-text.
 int CmdType(const Args& args) {
   HWND control;
   if (!ControlOf(args, 1, &control)) return Fail("no-such-control");
+  std::string text = DecodeText(args[3]);
+  for (unsigned char c : text)
+    if (c >= 0x80) return Fail("non-ascii-use-set-text");
   if (Click(control) != 0) return 1;
   Sleep(100);
-  return TypeText(Wide(DecodeText(args[3]))) ? 0 : Fail("sendinput");
+  return TypeText(Wide(text)) ? 0 : Fail("sendinput");
 }
 
 int CmdSetText(const Args& args) {
