@@ -13,12 +13,13 @@
 #endif
 
 // name: the bytes followed by one NUL, for a text.
-#define EMBED_TEXT(name, path)                                                    \
+#define EMBED_TEXT(name, path) \
   asm(EMBED_SECTION ".globl " EMBED_SYMBOL(name) "\n" EMBED_SYMBOL(name) ":\n"    \
       ".incbin \"" path "\"\n.byte 0\n" EMBED_END)
 
 // name_begin and name_end around the bytes, for a block of any length.
-#define EMBED_BLOCK(name, path)                                                          \
-  asm(EMBED_SECTION ".globl " EMBED_SYMBOL(name##_begin) "\n" EMBED_SYMBOL(name##_begin) \
-      ":\n.incbin \"" path "\"\n.globl " EMBED_SYMBOL(name##_end) "\n" EMBED_SYMBOL(    \
-          name##_end) ":\n" EMBED_END)
+#define EMBED_BLOCK(name, path)                                               \
+  asm(EMBED_SECTION ".globl " EMBED_SYMBOL(name##_begin) "\n" EMBED_SYMBOL(   \
+      name##_begin) ":\n.incbin \"" path                                      \
+                    "\"\n.globl " EMBED_SYMBOL(name##_end) "\n" EMBED_SYMBOL( \
+                        name##_end) ":\n" EMBED_END)

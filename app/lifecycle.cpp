@@ -29,7 +29,9 @@ void Shutdown(Program& program) {
 
 }  // namespace
 
-void ExitHook(Program& program) { program.InstallRoot.Release(); }
+void ExitHook(Program& program) {
+  program.InstallRoot.Release();
+}
 
 void SetCurrentDirectoryToExecutable() {
   char path[kModulePathSize + 1] = {};

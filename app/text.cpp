@@ -19,7 +19,9 @@ void Text::Release() {
   bytes_ = nullptr;
 }
 
-size_t TextLength(const char* text) { return text ? std::strlen(text) : 0; }
+size_t TextLength(const char* text) {
+  return text ? std::strlen(text) : 0;
+}
 
 Text JoinTexts(Program& program, std::initializer_list<const char*> parts) {
   size_t total = 1;
@@ -36,7 +38,9 @@ Text JoinTexts(Program& program, std::initializer_list<const char*> parts) {
   return Text(joined);
 }
 
-static bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+static bool IsGbkLeadByte(unsigned char byte) {
+  return byte >= 0x81 && byte <= 0xFE;
+}
 
 int LastBackslash(const char* text) {
   int last = -1;

@@ -21,8 +21,6 @@ constexpr char kDoneTitle[] = "ref_install done";
 constexpr int kGoId = 1;
 constexpr size_t kPath = MAX_PATH * 2;
 
-char g_root[kPath];
-
 // a, b and c joined into out, as the installer joins its texts; the buffers are sized for
 // every path of the plan.
 void Join(char* out, const char* a, const char* b, const char* c = "") {
@@ -33,9 +31,9 @@ void Join(char* out, const char* a, const char* b, const char* c = "") {
   lstrcpynA(out + used, c, static_cast<int>(kPath - used));
 }
 
-const char* RootSeparator() {
-  size_t length = std::strlen(g_root);
-  return length && g_root[length - 1] == '\\' ? "" : "\\";
+const char* RootSeparator(const char* root) {
+  size_t length = std::strlen(root);
+  return length && root[length - 1] == '\\' ? "" : "\\";
 }
 
 void SpecialFolder(const InstallAction& action, char* folder) {
@@ -48,8 +46,8 @@ void SpecialFolder(const InstallAction& action, char* folder) {
 
 void Write(const char* path, ByteBlock block) {
   SECURITY_ATTRIBUTES security = {sizeof security, nullptr, TRUE};
-  HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, &security, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileA(path, GENERIC_WRITE, 0, &security, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
   DWORD written = 0;
   WriteFile(file, block.bytes, static_cast<DWORD>(block.length), &written, nullptr);
@@ -72,10 +70,10 @@ void Shortcut(const char* link_path, const char* target) {
   link->Release();
 }
 
-void Perform(const InstallAction& action) {
+void Perform(const char* root, const InstallAction& action) {
   char target[kPath];
   if (action.base == Base::InstallRootBase) {
-    Join(target, g_root, RootSeparator(), action.relative);
+    Join(target, root, RootSeparator(root), action.relative);
   } else {
     char folder[kPath];
     SpecialFolder(action, folder);
@@ -96,7 +94,7 @@ void Perform(const InstallAction& action) {
       if (action.web) {
         Shortcut(target, action.link_target);
       } else {
-        Join(link, g_root, RootSeparator(), action.link_target);
+        Join(link, root, RootSeparator(root), action.link_target);
         Shortcut(target, link);
       }
       break;
@@ -112,9 +110,15 @@ void ShowDone() {
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case WM_NCCREATE:
+      SetWindowLongPtrA(
+          hwnd, GWLP_USERDATA,
+          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+      break;
     case WM_COMMAND:
       if (HIWORD(wp) == BN_CLICKED && LOWORD(wp) == kGoId) {
-        for (const InstallAction& action : InstallPlan) Perform(action);
+        auto root = reinterpret_cast<const char*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        for (const InstallAction& action : InstallPlan) Perform(root, action);
         ShowDone();
         return 0;
       }
@@ -127,19 +131,20 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 // The command line's first argument, quotes removed.
-void ReadRoot(const char* command_line) {
+void ReadRoot(const char* command_line, char* root) {
   while (*command_line == ' ') ++command_line;
   bool quoted = *command_line == '"';
   if (quoted) ++command_line;
-  lstrcpynA(g_root, command_line, kPath);
-  size_t length = std::strlen(g_root);
-  if (quoted && length && g_root[length - 1] == '"') g_root[length - 1] = '\0';
+  lstrcpynA(root, command_line, kPath);
+  size_t length = std::strlen(root);
+  if (quoted && length && root[length - 1] == '"') root[length - 1] = '\0';
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
-  ReadRoot(command_line);
+  char root[kPath];
+  ReadRoot(command_line, root);
   // Start-up work the installer also does before its first page: not part of the timing.
   OleInitialize(nullptr);
   WNDCLASSA wc = {};
@@ -150,7 +155,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   wc.lpszClassName = kClass;
   RegisterClassA(&wc);
   HWND main = CreateWindowExA(0, kClass, kTitle, WS_OVERLAPPEDWINDOW, 272, 205, 480, 358, nullptr,
-                              nullptr, instance, nullptr);
+                              nullptr, instance, root);
   CreateWindowExA(0, "BUTTON", "go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 376, 297, 80, 22, main,
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGoId)), instance, nullptr);
   ShowWindow(main, SW_SHOW);

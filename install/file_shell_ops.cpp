@@ -7,7 +7,9 @@ namespace {
 constexpr unsigned kPathBuffer = 260 + 1;  // MAX_PATH and one appended separator
 constexpr uint32_t kKeptByReplace = plat::kAttributeHidden | plat::kAttributeSystem;
 
-OpResult Outcome(bool ok) { return {ok, ok ? 0 : plat::LastError()}; }
+OpResult Outcome(bool ok) {
+  return {ok, ok ? 0 : plat::LastError()};
+}
 
 }  // namespace
 
@@ -16,9 +18,13 @@ bool IsFolder(const char* path) {
   return attributes != plat::kNoAttributes && (attributes & plat::kAttributeDirectory);
 }
 
-bool Exists(const char* path) { return plat::GetFileAttributes(path) != plat::kNoAttributes; }
+bool Exists(const char* path) {
+  return plat::GetFileAttributes(path) != plat::kNoAttributes;
+}
 
-OpResult CreateFolder(const char* path) { return Outcome(plat::CreateDirectory(path)); }
+OpResult CreateFolder(const char* path) {
+  return Outcome(plat::CreateDirectory(path));
+}
 
 OpResult WriteFileBlocks(const char* path, ByteBlock block) {
   if (path[0] == '\0') return {false, kErrorInvalidName};

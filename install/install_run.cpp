@@ -18,7 +18,8 @@ void Record(Program& program, int number, ActionKind kind, Text target, uint32_t
 // cannot be determined.
 Text Target(Program& program, const InstallAction& action) {
   if (action.base == Base::InstallRootBase)
-    return JoinTexts(program, {program.InstallRoot.c_str(), RootSeparator(program), action.relative});
+    return JoinTexts(program,
+                     {program.InstallRoot.c_str(), RootSeparator(program), action.relative});
   Text folder = GetSpecialFolder(program, action.base == Base::DesktopBase
                                               ? plat::SpecialFolder::DesktopDirectory
                                               : plat::SpecialFolder::Programs);
@@ -42,8 +43,8 @@ OpResult Perform(Program& program, const InstallAction& action, const char* targ
       return ApplyFileAttributes(target, action.attributes);
     case ActionKind::MakeShortcut: {
       if (action.web) return CreateShortcut(target, action.link_target);
-      Text link = JoinTexts(program, {program.InstallRoot.c_str(), RootSeparator(program),
-                                      action.link_target});
+      Text link = JoinTexts(
+          program, {program.InstallRoot.c_str(), RootSeparator(program), action.link_target});
       return CreateShortcut(target, link.c_str());
     }
   }
@@ -63,7 +64,8 @@ void RunInstallPlan(Program& program) {
     Text target = Target(program, action);
     if (target.missing()) {
       // Never fall back to the installer's own folder for a folder the shell cannot name.
-      Record(program, i + 1, action.kind, JoinTexts(program, {action.relative}), kErrorPathNotFound);
+      Record(program, i + 1, action.kind, JoinTexts(program, {action.relative}),
+             kErrorPathNotFound);
       continue;
     }
     OpResult result = Perform(program, action, target.c_str());

@@ -51,7 +51,8 @@ struct Span {
   const unsigned char* end;
 };
 
-#define PAYLOAD_SPAN(name) {name##_begin, name##_end}
+#define PAYLOAD_SPAN(name) \
+  { name##_begin, name##_end }
 const Span kSpans[kPayloadCount] = {
     PAYLOAD_SPAN(payload01), PAYLOAD_SPAN(payload02), PAYLOAD_SPAN(payload03),
     PAYLOAD_SPAN(payload04), PAYLOAD_SPAN(payload05), PAYLOAD_SPAN(payload06),

@@ -55,8 +55,8 @@ using EventSink = void (*)(void* context, Handle page, Event event, int id);
 
 struct PageSpec {
   const char* title;
-  Rect outer;               // screen place and outer size, frame and caption included
-  const char* icon;         // icon group resource name for the caption and taskbar
+  Rect outer;        // screen place and outer size, frame and caption included
+  const char* icon;  // icon group resource name for the caption and taskbar
   EventSink sink;
   void* context;
 };
@@ -148,9 +148,9 @@ struct Message {
 
 enum class Peeked : uint8_t { Empty, Quit, Message };
 
-bool GetMessage(Message& message);          // waits; false when it retrieves WM_QUIT
-int QuitCode(const Message& message);       // the code a retrieved WM_QUIT carries
-Peeked PeekMessage(Message& message);       // removes the next message unless it is WM_QUIT
+bool GetMessage(Message& message);             // waits; false when it retrieves WM_QUIT
+int QuitCode(const Message& message);          // the code a retrieved WM_QUIT carries
+Peeked PeekMessage(Message& message);          // removes the next message unless it is WM_QUIT
 void DispatchMessage(const Message& message);  // TranslateMessage, then DispatchMessageA
 // A Tab key press: the window it is addressed to, and whether Shift is held. 0 otherwise.
 Handle TabKeyTarget(const Message& message, bool* backwards);
@@ -193,7 +193,7 @@ using File = uintptr_t;  // 0: none
 // CREATE_ALWAYS, attributes, NULL). 0 when the file cannot be opened.
 File CreateFileForWrite(const char* path, uint32_t attributes);
 bool WriteFile(File file, const void* bytes, uint32_t length, uint32_t* written);
-bool CloseFile(File file);  // CloseHandle
+bool CloseFile(File file);                                      // CloseHandle
 bool SetFileAttributes(const char* path, uint32_t attributes);  // SetFileAttributesA
 uint32_t GetFileAttributes(const char* path);                   // kNoAttributes when absent
 

@@ -16,21 +16,27 @@ void FormatCount(int count, char* out) {
   out[n] = '\0';
 }
 
-Text InstalledLines(Program& program, const char* root, const char* sep) {
-  return JoinTexts(program, {
-      root, sep, "青禾音乐盒程序\\数据导出中...\r\n",
-      root, sep, "青禾音乐盒程序\\音乐文件\r\n",
-      root, sep, "青禾音乐盒程序\\udin\r\n",
-      root, sep, "青禾音乐盒程序\\tade\r\n",
-      root, sep, "青禾音乐盒程序\\yx\r\n",
-      root, sep, "青禾音乐盒程序\\青禾音乐盒.exe\r\n",
-      root, sep, "青禾音乐盒程序\\tade\\配置文件.ini\r\n",
-      root, sep, "青禾音乐盒程序\\使用说明.txt\r\n",
-      root, sep, "青禾音乐盒程序\\tade\\配置文件教程.ini\r\n",
-      root, sep, "青禾音乐盒程序\\青禾音乐盒v2.0版本更新信息.txt\r\n",
-      root, sep, "青禾音乐盒程序\\官方网址快捷方式.lnk\r\n",
-      root, sep, "青禾音乐盒程序\\卸载.exe\r\n",
-  });
+// Each line follows the root; the last two only when everything was installed.
+constexpr const char* kInstalledLines[] = {
+    "青禾音乐盒程序\\数据导出中...\r\n",
+    "青禾音乐盒程序\\音乐文件\r\n",
+    "青禾音乐盒程序\\udin\r\n",
+    "青禾音乐盒程序\\tade\r\n",
+    "青禾音乐盒程序\\yx\r\n",
+    "青禾音乐盒程序\\青禾音乐盒.exe\r\n",
+    "青禾音乐盒程序\\tade\\配置文件.ini\r\n",
+    "青禾音乐盒程序\\使用说明.txt\r\n",
+    "青禾音乐盒程序\\tade\\配置文件教程.ini\r\n",
+    "青禾音乐盒程序\\青禾音乐盒v2.0版本更新信息.txt\r\n",
+    "青禾音乐盒程序\\官方网址快捷方式.lnk\r\n",
+    "青禾音乐盒程序\\卸载.exe\r\n",
+};
+constexpr const char* kCompleteLines[] = {"数据导入完成...\r\n", "安装成功...."};
+
+Text AppendLines(Program& program, Text log, const char* root, const char* sep,
+                 const char* const* lines, int count) {
+  for (int i = 0; i < count; ++i) log = JoinTexts(program, {log.c_str(), root, sep, lines[i]});
+  return log;
 }
 
 // Says plainly that the installation is incomplete and names every target that failed.
@@ -49,7 +55,8 @@ Text FailureLines(Program& program, Text log) {
 Text CompletionLog(Program& program) {
   const char* root = program.InstallRoot.c_str();
   const char* sep = RootSeparator(program);
-  Text log = InstalledLines(program, root, sep);
-  if (program.install_report.failure_count > 0) return FailureLines(program, static_cast<Text&&>(log));
-  return JoinTexts(program, {log.c_str(), root, sep, "数据导入完成...\r\n", root, sep, "安装成功...."});
+  Text log = AppendLines(program, JoinTexts(program, {}), root, sep, kInstalledLines, 12);
+  if (program.install_report.failure_count > 0)
+    return FailureLines(program, static_cast<Text&&>(log));
+  return AppendLines(program, static_cast<Text&&>(log), root, sep, kCompleteLines, 2);
 }

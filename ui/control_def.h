@@ -42,8 +42,8 @@ struct ControlDef {
   const char* picture = nullptr;
   plat::PictureFormat picture_format = plat::PictureFormat::None;
   bool stretch = false;
-  int period = 0;            // 时钟
-  Handler event = nullptr;   // clicked (按钮) or periodic (时钟)
+  int period = 0;           // 时钟
+  Handler event = nullptr;  // clicked (按钮) or periodic (时钟)
 };
 
 struct PageDef {

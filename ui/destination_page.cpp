@@ -11,7 +11,9 @@ namespace DestinationPage {
 constexpr WizardPageId kPage = WizardPageId::DestinationPage;
 constexpr const char* kNotice = "提示";
 
-void onCreated(Program& program) { SetText(program, kPage, 编辑框1, kDefaultFolder); }
+void onCreated(Program& program) {
+  SetText(program, kPage, 编辑框1, kDefaultFolder);
+}
 
 void onBrowseClicked(Program& program) {
   Text picked = BrowseForFolder(program, "");
@@ -37,14 +39,21 @@ static void onBackClicked(Program& program) {
 }
 
 static const ControlDef kControls[] = {
-    {.name = "透明标签1", .kind = Kind::透明标签, .place = {24, 88, 104, 32}, .text = "选择“安装路径”"},
+    {.name = "透明标签1",
+     .kind = Kind::透明标签,
+     .place = {24, 88, 104, 32},
+     .text = "选择“安装路径”"},
     {.name = "透明标签6",
      .kind = Kind::透明标签,
      .place = {24, 48, 176, 32},
      .text = "必须输入有效路径才能成功安装"},
     Heading("透明标签5", {24, 8, 100, 24}, "选择安装路径"),
-    {.name = "按钮4", .kind = Kind::按钮, .place = {384, 128, 64, 22}, .focusable = true,
-     .text = "选择路径", .event = &onBrowseClicked},
+    {.name = "按钮4",
+     .kind = Kind::按钮,
+     .place = {384, 128, 64, 22},
+     .focusable = true,
+     .text = "选择路径",
+     .event = &onBrowseClicked},
     {.name = "编辑框1", .kind = Kind::编辑框, .place = {40, 128, 328, 24}, .focusable = true},
     BackButton(&onBackClicked),
     NextButton(&onNextClicked),

@@ -16,7 +16,9 @@ bool OnlySpaces(const char* text) {
   return true;
 }
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 // A drive letter, a colon and a backslash, or \\server\share.
 bool IsFullPath(const char* text) {

@@ -1,6 +1,8 @@
 #include "ui/gradient.h"
 
-static int Channel(uint32_t colour, int shift) { return static_cast<int>(colour >> shift & 0xFF); }
+static int Channel(uint32_t colour, int shift) {
+  return static_cast<int>(colour >> shift & 0xFF);
+}
 
 uint32_t GradientRow(const Gradient& gradient, int height, int y) {
   const int n = gradient.count;

@@ -22,7 +22,8 @@ constexpr ControlDef MainBackground() {
 }
 
 constexpr ControlDef Heading(const char* name, plat::Rect place, const char* text) {
-  return {.name = name, .kind = Kind::透明标签, .place = place, .text = text, .font = &kHeadingFont};
+  return {
+      .name = name, .kind = Kind::透明标签, .place = place, .text = text, .font = &kHeadingFont};
 }
 
 constexpr ControlDef Separator() {
@@ -43,6 +44,12 @@ constexpr ControlDef BottomButton(const char* name, int left, const char* text, 
           .event = click};
 }
 
-constexpr ControlDef BackButton(Handler click) { return BottomButton("按钮1", 207, "上一步", click); }
-constexpr ControlDef NextButton(Handler click) { return BottomButton("按钮2", 288, "下一步", click); }
-constexpr ControlDef CancelButton(Handler click) { return BottomButton("按钮3", 384, "取消", click); }
+constexpr ControlDef BackButton(Handler click) {
+  return BottomButton("按钮1", 207, "上一步", click);
+}
+constexpr ControlDef NextButton(Handler click) {
+  return BottomButton("按钮2", 288, "下一步", click);
+}
+constexpr ControlDef CancelButton(Handler click) {
+  return BottomButton("按钮3", 384, "取消", click);
+}

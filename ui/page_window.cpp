@@ -12,13 +12,19 @@ constexpr int kMaxGradientRows = 400;
 
 plat::ControlKind NativeKind(Kind kind) {
   switch (kind) {
-    case Kind::透明标签: return plat::ControlKind::TransparentLabel;
-    case Kind::标签: return plat::ControlKind::GradientLabel;
-    case Kind::按钮: return plat::ControlKind::Button;
-    case Kind::编辑框: return plat::ControlKind::EditBox;
-    case Kind::图片框: return plat::ControlKind::PictureBox;
+    case Kind::透明标签:
+      return plat::ControlKind::TransparentLabel;
+    case Kind::标签:
+      return plat::ControlKind::GradientLabel;
+    case Kind::按钮:
+      return plat::ControlKind::Button;
+    case Kind::编辑框:
+      return plat::ControlKind::EditBox;
+    case Kind::图片框:
+      return plat::ControlKind::PictureBox;
     case Kind::分组框:
-    case Kind::时钟: break;
+    case Kind::时钟:
+      break;
   }
   return plat::ControlKind::GroupBox;
 }

@@ -2,10 +2,14 @@
 
 const PageDef& PageDefinition(WizardPageId page) {
   switch (page) {
-    case WizardPageId::WelcomePage: return kWelcomePage;
-    case WizardPageId::LicensePage: return kLicensePage;
-    case WizardPageId::DestinationPage: return kDestinationPage;
-    case WizardPageId::ProgressPage: break;
+    case WizardPageId::WelcomePage:
+      return kWelcomePage;
+    case WizardPageId::LicensePage:
+      return kLicensePage;
+    case WizardPageId::DestinationPage:
+      return kDestinationPage;
+    case WizardPageId::ProgressPage:
+      break;
   }
   return kProgressPage;
 }

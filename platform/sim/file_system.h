@@ -44,7 +44,8 @@ FileSystem& FS();
 void ResetFileSystem();
 void CloseAllFiles();
 // CreateFileA's rules without its trace line or faults, for the shell's own writes.
-plat::File OpenForWrite(const char* path, uint32_t attributes);  // the process ended: the system closes its handles
+plat::File OpenForWrite(const char* path,
+                        uint32_t attributes);  // the process ended: the system closes its handles
 
 // Path handling as Windows does it; false when the path cannot name anything.
 struct Resolved {

@@ -7,14 +7,18 @@
 
 namespace plat {
 
-uint32_t LastError() { return ::GetLastError(); }
+uint32_t LastError() {
+  return ::GetLastError();
+}
 
-bool CreateDirectory(const char* path) { return ::CreateDirectoryA(path, nullptr) != FALSE; }
+bool CreateDirectory(const char* path) {
+  return ::CreateDirectoryA(path, nullptr) != FALSE;
+}
 
 File CreateFileForWrite(const char* path, uint32_t attributes) {
   SECURITY_ATTRIBUTES security = {sizeof security, nullptr, TRUE};
-  HANDLE file = ::CreateFileA(path, GENERIC_WRITE, 0, &security, CREATE_ALWAYS, attributes,
-                              nullptr);
+  HANDLE file =
+      ::CreateFileA(path, GENERIC_WRITE, 0, &security, CREATE_ALWAYS, attributes, nullptr);
   return file == INVALID_HANDLE_VALUE ? 0 : reinterpret_cast<File>(file);
 }
 
@@ -25,12 +29,16 @@ bool WriteFile(File file, const void* bytes, uint32_t length, uint32_t* written)
   return ok != FALSE;
 }
 
-bool CloseFile(File file) { return ::CloseHandle(reinterpret_cast<HANDLE>(file)) != FALSE; }
+bool CloseFile(File file) {
+  return ::CloseHandle(reinterpret_cast<HANDLE>(file)) != FALSE;
+}
 
 bool SetFileAttributes(const char* path, uint32_t attributes) {
   return ::SetFileAttributesA(path, attributes) != FALSE;
 }
 
-uint32_t GetFileAttributes(const char* path) { return ::GetFileAttributesA(path); }
+uint32_t GetFileAttributes(const char* path) {
+  return ::GetFileAttributesA(path);
+}
 
 }  // namespace plat

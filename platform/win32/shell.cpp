@@ -46,8 +46,7 @@ Picked PickFolder(Handle owner, const char* title, char* buffer) {
   buffer[0] = '\0';
   Picked result = ::SHGetPathFromIDListA(list, buffer) && buffer[0] ? Picked::Path : Picked::NoPath;
   ComRef<IMalloc> allocator;
-  if (SUCCEEDED(::SHGetMalloc(reinterpret_cast<IMalloc**>(allocator.out()))))
-    allocator->Free(list);
+  if (SUCCEEDED(::SHGetMalloc(reinterpret_cast<IMalloc**>(allocator.out())))) allocator->Free(list);
   return result;
 }
 

@@ -13,8 +13,12 @@ namespace {
 using namespace wizard;
 using plat::Handle;
 
-void Step(std::function<void()> step) { sim::AddStep(std::move(step)); }
-Handle Box() { return Control(OnlyPage(), DestinationPage::编辑框1); }
+void Step(std::function<void()> step) {
+  sim::AddStep(std::move(step));
+}
+Handle Box() {
+  return Control(OnlyPage(), DestinationPage::编辑框1);
+}
 
 void WalkToDestination() {
   Step([] { sim::Click(Control(OnlyPage(), WelcomePage::按钮2)); });

@@ -16,8 +16,12 @@ namespace {
 using namespace wizard;
 using plat::Handle;
 
-void Step(std::function<void()> step) { sim::AddStep(std::move(step)); }
-void ClickOnly(int index) { sim::Click(Control(OnlyPage(), index)); }
+void Step(std::function<void()> step) {
+  sim::AddStep(std::move(step));
+}
+void ClickOnly(int index) {
+  sim::Click(Control(OnlyPage(), index));
+}
 
 // Heap still in use when the process began to end; the exit hook releases InstallRoot first.
 size_t heap_at_exit;
@@ -30,9 +34,16 @@ void WatchHeapAtExit() {
 }
 
 enum class Trigger {
-  CancelYesOnWelcome, CancelYesOnLicense, CancelYesOnDestination,
-  CloseWelcome, CloseLicense, CloseDestination, CloseProgressWhileGrowing, FinishButton,
-  FirstPageFails, HeapFailsDuringTick,
+  CancelYesOnWelcome,
+  CancelYesOnLicense,
+  CancelYesOnDestination,
+  CloseWelcome,
+  CloseLicense,
+  CloseDestination,
+  CloseProgressWhileGrowing,
+  FinishButton,
+  FirstPageFails,
+  HeapFailsDuringTick,
 };
 
 void WalkTo(int pages) {
@@ -58,11 +69,24 @@ bool ProgressPageShown(const std::string& line) {
 
 void Arrange(Trigger trigger) {
   switch (trigger) {
-    case Trigger::CancelYesOnWelcome: CancelYes(WelcomePage::按钮3); break;
-    case Trigger::CancelYesOnLicense: WalkTo(1); CancelYes(LicensePage::按钮3); break;
-    case Trigger::CancelYesOnDestination: WalkTo(2); CancelYes(DestinationPage::按钮3); break;
-    case Trigger::CloseWelcome: Step([] { sim::CloseByCaption(OnlyPage()); }); break;
-    case Trigger::CloseLicense: WalkTo(1); Step([] { sim::CloseByCaption(OnlyPage()); }); break;
+    case Trigger::CancelYesOnWelcome:
+      CancelYes(WelcomePage::按钮3);
+      break;
+    case Trigger::CancelYesOnLicense:
+      WalkTo(1);
+      CancelYes(LicensePage::按钮3);
+      break;
+    case Trigger::CancelYesOnDestination:
+      WalkTo(2);
+      CancelYes(DestinationPage::按钮3);
+      break;
+    case Trigger::CloseWelcome:
+      Step([] { sim::CloseByCaption(OnlyPage()); });
+      break;
+    case Trigger::CloseLicense:
+      WalkTo(1);
+      Step([] { sim::CloseByCaption(OnlyPage()); });
+      break;
     case Trigger::CloseDestination:
       WalkTo(2);
       Step([] { sim::CloseByCaption(OnlyPage()); });
@@ -72,7 +96,8 @@ void Arrange(Trigger trigger) {
       sim::OnCall([](const std::string& line) {
         static int places = 0;
         if (line.rfind("ShowWindow SW_SHOW", 0) == 0) places = 0;
-        if (line.rfind("MoveWindow", 0) == 0 && ++places == 20) sim::CloseByCaption(sim::Pages().back());
+        if (line.rfind("MoveWindow", 0) == 0 && ++places == 20)
+          sim::CloseByCaption(sim::Pages().back());
         if (line.rfind("OleUninitialize", 0) == 0) heap_at_exit = sim::LiveHeapBytes();
       });
       break;
@@ -80,7 +105,9 @@ void Arrange(Trigger trigger) {
       WalkTo(3);
       Step([] { ClickOnly(ProgressPage::按钮2); });
       break;
-    case Trigger::FirstPageFails: sim::FailCreatePage(1); break;
+    case Trigger::FirstPageFails:
+      sim::FailCreatePage(1);
+      break;
     case Trigger::HeapFailsDuringTick:
       WalkTo(3);
       sim::OnCall([](const std::string& line) {
@@ -127,7 +154,8 @@ TEST(Endings, EveryWayTheProgramEnds) {
     // With the hook run, nothing of the program is left on the heap when it ends; without
     // it, InstallRoot is.
     if (c.hook_runs) EXPECT_EQ(heap_at_exit, 0u);
-    if (!c.hook_runs && c.root_stored) EXPECT_GE(heap_at_exit, std::strlen("C:\\Program Files\\") + 1);
+    if (!c.hook_runs && c.root_stored)
+      EXPECT_GE(heap_at_exit, std::strlen("C:\\Program Files\\") + 1);
     bool fatal = c.exit_code == -1;
     EXPECT_EQ(sim::Boxes().size(), fatal || c.trigger <= Trigger::CancelYesOnDestination ? 1u : 0u);
     if (fatal && !sim::Boxes().empty()) {
@@ -178,7 +206,9 @@ const BoxStyleCase kBoxStyles[] = {
     {0x2004, 0x2004, plat::kAnswerYes},
 };
 unsigned box_style_under_test;
-int ShowBoxEntry() { return ShowMessageBox("x", box_style_under_test, "提示"); }
+int ShowBoxEntry() {
+  return ShowMessageBox("x", box_style_under_test, "提示");
+}
 
 TEST(MessageBoxes, StylesReachThePlatformTaskModalUnlessSystemModal) {
   for (const BoxStyleCase& c : kBoxStyles) {
@@ -201,8 +231,14 @@ TEST(MessageBoxes, ABoxThatCannotBeShownAnswersOkSoCancelStaysOnThePage) {
   sim::Reset();
   sim::FailMessageBoxes(true);
   static Handle before;
-  Step([] { before = OnlyPage(); ClickOnly(WelcomePage::按钮3); });
-  Step([] { EXPECT_EQ(OnlyPage(), before); sim::CloseByCaption(before); });
+  Step([] {
+    before = OnlyPage();
+    ClickOnly(WelcomePage::按钮3);
+  });
+  Step([] {
+    EXPECT_EQ(OnlyPage(), before);
+    sim::CloseByCaption(before);
+  });
   EXPECT_EQ(RunInstaller().how, sim::Ended::Returned);
 }
 
@@ -212,7 +248,8 @@ int TimerEntry() {
   Program program;
   if (!CreatePageWindow(program, WizardPageId::ProgressPage)) return 1;
   const int periods[] = {1, 1, 20, -5, 0, 0, 7};
-  for (int period : periods) SetPeriod(program, WizardPageId::ProgressPage, ProgressPage::时钟1, period);
+  for (int period : periods)
+    SetPeriod(program, WizardPageId::ProgressPage, ProgressPage::时钟1, period);
   return 0;
 }
 
@@ -223,7 +260,7 @@ TEST(Timer, PeriodRules) {
   for (const std::string& line : sim::Calls())
     if (line.rfind("SetTimer", 0) == 0 || line.rfind("KillTimer", 0) == 0)
       timer_calls.push_back(line.substr(0, line.find(' ')) + line.substr(line.rfind(' ')));
-  const std::vector<std::string> expected = {"SetTimer 1",  "KillTimer id=4", "SetTimer 20",
+  const std::vector<std::string> expected = {"SetTimer 1", "KillTimer id=4", "SetTimer 20",
                                              "KillTimer id=4", "SetTimer 7"};
   EXPECT_EQ(timer_calls, expected);
 }

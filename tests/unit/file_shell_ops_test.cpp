@@ -65,12 +65,16 @@ const WriteCase kWrites[] = {
     {"new file", [] {}, kBlock, true, 0, "abcdef", 0x20},
     {"plain file replaced", [] { sim::MakeFile(kFile, "old old old", 0x20); }, kBlock, true, 0,
      "abcdef", 0x20},
-    {"hidden and system file replaced", [] { sim::MakeFile(kFile, "old", 0x06); }, kBlock, true,
-     0, "abcdef", 0x26},
+    {"hidden and system file replaced", [] { sim::MakeFile(kFile, "old", 0x06); }, kBlock, true, 0,
+     "abcdef", 0x26},
     {"read-only file refused", [] { sim::MakeFile(kFile, "old", 0x01); }, kBlock, false, 5, "old",
      0x01},
-    {"file in use refused", [] { sim::MakeFile(kFile, "old"); sim::HoldOpen(kFile); }, kBlock,
-     false, 32, "old", 0x20},
+    {"file in use refused",
+     [] {
+       sim::MakeFile(kFile, "old");
+       sim::HoldOpen(kFile);
+     },
+     kBlock, false, 32, "old", 0x20},
     {"empty block makes an empty file", [] {}, {0, kBytes}, true, 0, "", 0x20},
     {"negative length writes nothing", [] {}, {-4, kBytes}, true, 0, "", 0x20},
     {"disk full keeps what was written", [] { sim::SetFreeSpace('C', 4); }, kBlock, false, 112,

@@ -32,9 +32,12 @@ bool EffectPresent(int number, const std::string& root) {
   const InstallAction& action = InstallPlan[number - 1];
   const std::string target = TargetOf(action, root);
   switch (action.kind) {
-    case ActionKind::MakeDirectory: return sim::IsFolder(target);
-    case ActionKind::WritePayloadFile: return sim::FileBytes(target) == PayloadBytes(action.payload);
-    case ActionKind::SetAttributes: return sim::Attributes(target) == 6u;
+    case ActionKind::MakeDirectory:
+      return sim::IsFolder(target);
+    case ActionKind::WritePayloadFile:
+      return sim::FileBytes(target) == PayloadBytes(action.payload);
+    case ActionKind::SetAttributes:
+      return sim::Attributes(target) == 6u;
     case ActionKind::MakeShortcut:
       return sim::ShellLinkTarget(target) ==
              (action.web ? std::string(action.link_target) : root + action.link_target);
@@ -53,7 +56,8 @@ void ExpectTruthfulRecord(const RunResult& result, const std::string& root) {
   std::set<int> recorded = Recorded(result);
   for (int n = 1; n <= kInstallActionCount; ++n) {
     bool present = EffectPresent(n, root);
-    EXPECT_NE(present, recorded.count(n) > 0) << "action " << n << (present ? " recorded" : " missing");
+    EXPECT_NE(present, recorded.count(n) > 0)
+        << "action " << n << (present ? " recorded" : " missing");
   }
 }
 
@@ -161,7 +165,9 @@ TEST_F(InstallRun, PlanOrderFoldersThenFilesThenAttributesThenShortcuts) {
   RunPlan("C:\\Program Files\\");
   std::vector<std::string> ops = Operations();
   auto first = [&](const char* prefix) {
-    return std::find_if(ops.begin(), ops.end(), [&](const std::string& op) { return op.rfind(prefix, 0) == 0; }) - ops.begin();
+    return std::find_if(ops.begin(), ops.end(),
+                        [&](const std::string& op) { return op.rfind(prefix, 0) == 0; }) -
+           ops.begin();
   };
   auto last = [&](const char* prefix) {
     long index = -1;
@@ -240,7 +246,8 @@ TEST_F(InstallRun, EachActionFailingAloneIsRecordedAndEverythingElseStillHappens
     for (const auto& [path, entry] : sim::Snapshot()) {
       auto it = good.find(path);
       ASSERT_NE(it, good.end()) << path;
-      if (InstallPlan[n - 1].kind != ActionKind::SetAttributes) EXPECT_EQ(entry, it->second) << path;
+      if (InstallPlan[n - 1].kind != ActionKind::SetAttributes)
+        EXPECT_EQ(entry, it->second) << path;
     }
   }
 }

@@ -104,18 +104,42 @@ TEST_F(PageFlow, NextAndBackShowFreshPagesInWizardOrder) {
     for (int p = 0; p < kPageCount; ++p)
       if (Shows(page, static_cast<WizardPageId>(p))) shown.push_back(static_cast<WizardPageId>(p));
   };
-  Step([=] { record(); ClickOnly(WelcomePage::按钮2); });
-  Step([=] { record(); ClickOnly(LicensePage::按钮1); });
-  Step([=] { record(); ClickOnly(WelcomePage::按钮2); });
-  Step([=] { record(); ClickOnly(LicensePage::按钮2); });
-  Step([=] { record(); ClickOnly(DestinationPage::按钮1); });
-  Step([=] { record(); ClickOnly(LicensePage::按钮2); });
-  Step([=] { record(); ClickOnly(DestinationPage::按钮2); });
-  Step([=] { record(); sim::CloseByCaption(OnlyPage()); });
+  Step([=] {
+    record();
+    ClickOnly(WelcomePage::按钮2);
+  });
+  Step([=] {
+    record();
+    ClickOnly(LicensePage::按钮1);
+  });
+  Step([=] {
+    record();
+    ClickOnly(WelcomePage::按钮2);
+  });
+  Step([=] {
+    record();
+    ClickOnly(LicensePage::按钮2);
+  });
+  Step([=] {
+    record();
+    ClickOnly(DestinationPage::按钮1);
+  });
+  Step([=] {
+    record();
+    ClickOnly(LicensePage::按钮2);
+  });
+  Step([=] {
+    record();
+    ClickOnly(DestinationPage::按钮2);
+  });
+  Step([=] {
+    record();
+    sim::CloseByCaption(OnlyPage());
+  });
   sim::Outcome outcome = RunInstaller();
   EXPECT_EQ(outcome.how, sim::Ended::Returned);
   using enum WizardPageId;
-  const std::vector<WizardPageId> expected = {WelcomePage,     LicensePage, WelcomePage,
+  const std::vector<WizardPageId> expected = {WelcomePage,     LicensePage,     WelcomePage,
                                               LicensePage,     DestinationPage, LicensePage,
                                               DestinationPage, ProgressPage};
   EXPECT_EQ(shown, expected);
@@ -131,8 +155,7 @@ TEST_F(PageFlow, ReturningToTheDestinationPageResetsTheFolder) {
   });
   Step([] { ClickOnly(LicensePage::按钮2); });
   Step([] {
-    EXPECT_EQ(sim::Info(Control(OnlyPage(), DestinationPage::编辑框1)).text,
-              "C:\\Program Files\\");
+    EXPECT_EQ(sim::Info(Control(OnlyPage(), DestinationPage::编辑框1)).text, "C:\\Program Files\\");
     sim::CloseByCaption(OnlyPage());
   });
   RunInstaller();
@@ -155,8 +178,7 @@ TEST_F(PageFlow, CreatedHandlerRunsWhileTheNewPageIsHiddenAndTheOldOneOnScreen) 
   WalkToDestination();
   Step([] {
     // DestinationPage.onCreated filled the box before the page was shown.
-    EXPECT_EQ(sim::Info(Control(OnlyPage(), DestinationPage::编辑框1)).text,
-              "C:\\Program Files\\");
+    EXPECT_EQ(sim::Info(Control(OnlyPage(), DestinationPage::编辑框1)).text, "C:\\Program Files\\");
     ClickOnly(DestinationPage::按钮2);
   });
   Step([] { sim::CloseByCaption(OnlyPage()); });
@@ -247,10 +269,22 @@ TEST_F(PageFlow, EscEnterAndF1DoNothingOnAnyPage) {
     static sim::Key pressed;
     static Handle pages[3];
     pressed = key;
-    Step([] { pages[0] = OnlyPage(); sim::PressKey(pressed); });
-    Step([] { EXPECT_EQ(OnlyPage(), pages[0]); ClickOnly(WelcomePage::按钮2); });
-    Step([] { pages[1] = OnlyPage(); sim::PressKey(pressed); });
-    Step([] { EXPECT_EQ(OnlyPage(), pages[1]); ClickOnly(LicensePage::按钮2); });
+    Step([] {
+      pages[0] = OnlyPage();
+      sim::PressKey(pressed);
+    });
+    Step([] {
+      EXPECT_EQ(OnlyPage(), pages[0]);
+      ClickOnly(WelcomePage::按钮2);
+    });
+    Step([] {
+      pages[1] = OnlyPage();
+      sim::PressKey(pressed);
+    });
+    Step([] {
+      EXPECT_EQ(OnlyPage(), pages[1]);
+      ClickOnly(LicensePage::按钮2);
+    });
     Step([] {
       pages[2] = OnlyPage();
       sim::PressKey(sim::Key::Tab);  // from 按钮2 to 按钮1
@@ -259,8 +293,7 @@ TEST_F(PageFlow, EscEnterAndF1DoNothingOnAnyPage) {
     });
     Step([] {
       EXPECT_EQ(OnlyPage(), pages[2]);
-      EXPECT_EQ(sim::Info(Control(pages[2], DestinationPage::编辑框1)).text,
-                "C:\\Program Files\\");
+      EXPECT_EQ(sim::Info(Control(pages[2], DestinationPage::编辑框1)).text, "C:\\Program Files\\");
       EXPECT_TRUE(sim::Boxes().empty());
       sim::CloseByCaption(OnlyPage());
     });

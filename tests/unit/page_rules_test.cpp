@@ -48,7 +48,7 @@ TEST(Centring, UsesTheFullScreenWithIntegerDivision) {
     plat::Size screen;
     int left, top;
   } cases[] = {
-      {{1024, 768}, 272, 205}, {{800, 600}, 160, 121}, {{1025, 769}, 272, 205},
+      {{1024, 768}, 272, 205},  {{800, 600}, 160, 121}, {{1025, 769}, 272, 205},
       {{1920, 1080}, 720, 361}, {{400, 300}, -40, -29},  // toward zero, not down
   };
   for (const auto& c : cases) {

@@ -16,7 +16,9 @@ namespace {
 using namespace wizard;
 using plat::Handle;
 
-void Step(std::function<void()> step) { sim::AddStep(std::move(step)); }
+void Step(std::function<void()> step) {
+  sim::AddStep(std::move(step));
+}
 
 void WalkIntoProgress(const char* root = nullptr) {
   static const char* typed;
@@ -39,8 +41,9 @@ struct PageState {
 PageState Look() {
   Handle page = sim::Pages().back();
   sim::WindowInfo strip = sim::Info(Control(page, ProgressPage::标签1));
-  return {strip.place.left, strip.place.width, sim::Info(Control(page, ProgressPage::按钮2)).enabled,
-          sim::Info(page).timer_period, sim::Info(Control(page, ProgressPage::编辑框1)).text};
+  return {strip.place.left, strip.place.width,
+          sim::Info(Control(page, ProgressPage::按钮2)).enabled, sim::Info(page).timer_period,
+          sim::Info(Control(page, ProgressPage::编辑框1)).text};
 }
 
 const char kExpectedLog[] =
@@ -67,7 +70,8 @@ TEST(ProgressPage, TheStripGrowsTwiceATickAndTheButtonWaitsForTick43) {
     if (line.rfind("DispatchMessageA WM_TIMER", 0) == 0) {
       after.push_back(Look());
       // Typed into the log while it runs: the next tick replaces it.
-      if (after.size() == 10) sim::Type(Control(sim::Pages().back(), ProgressPage::编辑框1), "typed");
+      if (after.size() == 10)
+        sim::Type(Control(sim::Pages().back(), ProgressPage::编辑框1), "typed");
     }
   });
   WalkIntoProgress();
@@ -103,7 +107,8 @@ TEST(ProgressPage, FinishIsDisabledBeforeThePageIsFirstShown) {
   static int checked;
   checked = 0;
   sim::OnCall([](const std::string& line) {
-    if (line.rfind("ShowWindow SW_SHOW", 0) == 0 && Shows(sim::Pages().back(), WizardPageId::ProgressPage)) {
+    if (line.rfind("ShowWindow SW_SHOW", 0) == 0 &&
+        Shows(sim::Pages().back(), WizardPageId::ProgressPage)) {
       PageState state = Look();
       EXPECT_FALSE(state.finish_enabled);
       EXPECT_EQ(state.strip_left, 21);
@@ -171,7 +176,8 @@ TEST(CompletionLog, AFailedInstallationSaysSoAndEndsWithCodeOne) {
   });
   sim::Outcome outcome = RunInstaller();
   EXPECT_EQ(outcome.exit_code, 1);
-  const std::string twelve(kExpectedLog, std::string(kExpectedLog).find("C:\\Program Files\\数据导入"));
+  const std::string twelve(kExpectedLog,
+                           std::string(kExpectedLog).find("C:\\Program Files\\数据导入"));
   EXPECT_EQ(log.substr(0, twelve.size()), twelve);
   EXPECT_EQ(log.find("安装成功"), std::string::npos);
   EXPECT_EQ(log.find("数据导入完成"), std::string::npos);
@@ -179,8 +185,10 @@ TEST(CompletionLog, AFailedInstallationSaysSoAndEndsWithCodeOne) {
   EXPECT_EQ(rest,
             "安装未完成：有 4 项未能完成安装：\r\n"
             "C:\\Users\\user\\Desktop\\青禾音乐盒.lnk\r\n"
-            "C:\\Users\\user\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\青禾音乐盒程序\\青禾音乐盒.lnk\r\n"
-            "C:\\Users\\user\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\青禾音乐盒程序\\卸载.lnk\r\n"
+            "C:\\Users\\user\\AppData\\Roaming\\Microsoft\\Windows\\Start "
+            "Menu\\Programs\\青禾音乐盒程序\\青禾音乐盒.lnk\r\n"
+            "C:\\Users\\user\\AppData\\Roaming\\Microsoft\\Windows\\Start "
+            "Menu\\Programs\\青禾音乐盒程序\\卸载.lnk\r\n"
             "C:\\Program Files\\\\青禾音乐盒程序\\官方网址.lnk");
 }
 

@@ -30,7 +30,9 @@ inline plat::Handle OnlyPage() {
   return pages.empty() ? 0 : pages.back();
 }
 
-inline plat::Handle Control(plat::Handle page, int index) { return sim::Child(page, index + 1); }
+inline plat::Handle Control(plat::Handle page, int index) {
+  return sim::Child(page, index + 1);
+}
 
 inline int CountCalls(const std::string& prefix) {
   int count = 0;
@@ -47,6 +49,8 @@ inline int FindCall(const std::string& prefix, int from = 0) {
   return -1;
 }
 
-inline sim::Outcome RunInstaller() { return sim::RunProcess(&InstallerMain); }
+inline sim::Outcome RunInstaller() {
+  return sim::RunProcess(&InstallerMain);
+}
 
 }  // namespace wizard
