@@ -8,6 +8,7 @@
 #include "install/install_plan.h"
 #include "payload/payload_store.h"
 #include "tests/unit/install_support.h"
+#include "tests/unit/wizard_support.h"
 
 namespace {
 
@@ -159,6 +160,57 @@ TEST_F(InstallRun, TargetsAreTheBaseFollowedByTheRelativeText) {
     for (const auto& [index, line] : c.expected) EXPECT_EQ(ops[index], line) << c.root;
     EXPECT_FALSE(sim::Exists("D:\\Music青禾音乐盒程序"));
   }
+}
+
+// Every operation of a run into the default root, written out from the plan's description.
+TEST_F(InstallRun, AllFortyActionsWithTheDefaultRoot) {
+  RunPlan("C:\\Program Files\\");
+  const std::string r = "C:\\Program Files\\";
+  const std::string p = r + "\\青禾音乐盒程序\\";
+  const std::string programs = std::string(kPrograms) + "\\";
+  std::vector<std::string> expected = {
+      "CreateDirectoryA " + r + "青禾音乐盒程序",
+      "CreateDirectoryA " + r + "青禾音乐盒程序\\音乐文件",
+      "CreateDirectoryA " + r + "青禾音乐盒程序\\udin",
+      "CreateDirectoryA " + r + "青禾音乐盒程序\\tade",
+      "CreateDirectoryA " + r + "青禾音乐盒程序\\yx",
+      "CreateDirectoryA " + programs + "青禾音乐盒程序",
+  };
+  const char* files[] = {"青禾音乐盒.exe",
+                         "卸载.exe",
+                         "tade\\配置文件.ini",
+                         "tade\\配置文件教程.ini",
+                         "使用说明.txt",
+                         "青禾音乐盒v2.0版本更新信息.txt",
+                         "com.run",
+                         "dp1.fne",
+                         "eAPI.fne",
+                         "EThread.fne",
+                         "HtmlView.fne",
+                         "iext5.fne",
+                         "iext.fnr",
+                         "internet.fne",
+                         "krnln.fnr",
+                         "shell.fne",
+                         "shellEx.fne",
+                         "spec.fne"};
+  for (const char* file : files) expected.push_back("CreateFileA " + p + file);
+  for (int i = 6; i < 18; ++i) expected.push_back("SetFileAttributesA " + p + files[i]);
+  const std::pair<std::string, std::string> links[] = {
+      {std::string(kDesktop) + "\\青禾音乐盒.lnk", p + "青禾音乐盒.exe"},
+      {programs + "青禾音乐盒程序\\青禾音乐盒.lnk", p + "青禾音乐盒.exe"},
+      {programs + "青禾音乐盒程序\\卸载.lnk", p + "卸载.exe"},
+      {p + "官方网址.lnk", kWebAddress},
+  };
+  for (const auto& [link, target] : links) {
+    expected.push_back("IShellLinkA::SetPath " + target);
+    expected.push_back("IPersistFile::Save " + link);
+  }
+  EXPECT_EQ(Operations(), expected);
+  // The attribute actions ask for exactly hidden and system.
+  EXPECT_EQ(wizard::CountCalls("SetFileAttributesA"), 12);
+  for (const std::string& line : sim::Calls())
+    if (line.rfind("SetFileAttributesA", 0) == 0) EXPECT_EQ(line.substr(line.rfind(' ')), " 0x6");
 }
 
 TEST_F(InstallRun, PlanOrderFoldersThenFilesThenAttributesThenShortcuts) {
