@@ -3,6 +3,7 @@
 // embedded bytes. One install run into a fresh simulated machine; key=value lines on stdout.
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <string>
 
 #include "app/program.h"
@@ -19,6 +20,7 @@ struct RunFigures {
   size_t peak_during;
   size_t live_after;
   int failures;
+  size_t first_call, end_call;  // the run's lines of sim::Calls()
 };
 
 // Written by the simulated process, read once it has ended.
@@ -35,7 +37,9 @@ int InstallProcess() {
     RunFigures& figures = Figures();
     figures.live_before = sim::LiveHeapBytes();
     sim::ResetPeakHeap();
+    figures.first_call = sim::Calls().size();
     RunInstallPlan(program);
+    figures.end_call = sim::Calls().size();
     figures.peak_during = sim::PeakHeapBytes() - figures.live_before;
     figures.live_after = sim::LiveHeapBytes() - figures.live_before;
     figures.failures = program.install_report.failure_count;
@@ -73,6 +77,21 @@ bool OneWriteInPlace(int index) {
   return calls == 1 && in_place;
 }
 
+// Platform calls the run made, by function: what it does between the 40 operations shows here.
+void PrintCalls(const RunFigures& figures) {
+  std::map<std::string, int> counts;
+  const std::vector<std::string>& calls = sim::Calls();
+  for (size_t i = figures.first_call; i < figures.end_call && i < calls.size(); ++i)
+    ++counts[calls[i].substr(0, calls[i].find(' '))];
+  printf("calls=");
+  const char* separator = "";
+  for (const auto& [name, count] : counts) {
+    printf("%s%s:%d", separator, name.c_str(), count);
+    separator = ",";
+  }
+  printf("\n");
+}
+
 }  // namespace
 
 int main() {
@@ -96,5 +115,6 @@ int main() {
   printf("write_bytes=%lld\n", bytes);
   printf("writes_outside_payload=%d\n", outside);
   printf("files_one_write_in_place=%d\n", whole);
+  PrintCalls(figures);
   return outcome.how == sim::Ended::Returned ? 0 : 1;
 }

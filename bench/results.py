@@ -11,6 +11,12 @@ import struct
 import sys
 
 PAYLOAD_BYTES = 4_756_758
+# The platform calls of the reference's 40 operations, as the simulated Windows names them.
+REFERENCE_CALLS = {
+    "CreateDirectoryA": 6, "CreateFileA": 18, "WriteFile": 18, "CloseHandle": 18,
+    "SetFileAttributesA": 12, "SHGetSpecialFolderPathA": 4, "CoCreateInstance": 4,
+    "IShellLinkA::SetPath": 4, "IShellLinkA::SetShowCmd": 4, "IPersistFile::Save": 4,
+}
 
 
 def read_runs(path):
@@ -68,10 +74,24 @@ def identical_trees(payload, roots):
     return good, total
 
 
+def extra_calls(host):
+    """Calls of the simulated run beyond the reference's, as "name ×n"."""
+    counts = {}
+    for item in host.get("calls", "").split(","):
+        if ":" in item:
+            name, count = item.rsplit(":", 1)
+            counts[name] = int(count)
+    extra = [f"{name} ×{count - REFERENCE_CALLS.get(name, 0)}"
+             for name, count in sorted(counts.items())
+             if count > REFERENCE_CALLS.get(name, 0) and name != "HeapFree"]
+    return ", ".join(extra) or "none"
+
+
 def main():
     parser = argparse.ArgumentParser()
     for name in ("runs", "host", "setup", "payload", "resources", "roots", "out"):
         parser.add_argument("--" + name, required=True)
+    parser.add_argument("--flags", default="")
     args = parser.parse_args()
 
     runs = read_runs(args.runs)
@@ -116,8 +136,11 @@ def main():
         f"- installed trees byte-identical to the payload: {good} of {total} roots "
         "(setup.exe and the reference alike).",
         f"- simulated run: {host['failures']} failed actions, {host['write_bytes']} bytes written, "
-        f"heap {host['heap_after']} B still held by the run at its end.",
+        f"heap {host['heap_after']} B still held by the run at its end; platform calls beyond "
+        f"the reference's 40 operations: {extra_calls(host)}.",
     ]
+    if args.flags:
+        notes.append(f"- extra build flags of this run: `{args.flags}`.")
     text = "\n".join(lines + notes) + "\n"
     sys.stdout.write(text)
     with open(args.out, "w", encoding="utf-8") as f:

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `./dev run` without a display: setup.exe on a virtual 1024x768 display, the wizard walked
 # with the default answers, a screenshot of every page in build/run/, the program ended by its
-# finish button (or by its caption when that never becomes usable), its exit code reported.
+# finish button (or by its caption when that never becomes usable); then the installed tree
+# with sizes and attributes, the shortcuts' targets, and the exit code.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-prefix.sh"
 
@@ -80,14 +81,60 @@ for _ in $(seq 200); do
   sleep 0.1
 done
 [ -n "$code" ] || fail "setup.exe did not end within 20 s"
-say "setup.exe ended with exit code $code"
+
+# Texts cross the driver's command line and output as the hex of their GBK bytes.
+to_hex() { iconv -f UTF-8 -t GBK | od -An -tx1 | tr -d ' \n'; }
+from_hex() { printf '%b' "$(sed 's/../\\x&/g')" | iconv -f GBK -t UTF-8; }
+
+# Attribute bits as letters: R(ead-only) H(idden) S(ystem) D(irectory) A(rchive).
+attribute_letters() {
+  local value=$(($1)) letters= bit
+  for bit in "1 R" "2 H" "4 S" "16 D" "32 A"; do
+    set -- $bit
+    if ((value & $1)); then letters+=$2; else letters+=-; fi
+  done
+  echo "$letters"
+}
+
+# Every file and folder below a Windows folder, as Windows reports them through the driver.
+print_tree() {
+  local line path attrib size folder
+  drive tree "hex:$(printf '%s' "$1" | to_hex)" | while read -r line; do
+    path=$(sed -n 's/.*path=\([0-9a-f]*\).*/\1/p' <<<"$line" | from_hex)
+    attrib=$(sed -n 's/.*attrib=\(0x[0-9a-f]*\).*/\1/p' <<<"$line")
+    size=$(sed -n 's/.*size=\([0-9]*\).*/\1/p' <<<"$line")
+    folder=$(sed -n 's/.*folder=\([01]\).*/\1/p' <<<"$line")
+    [ "$folder" = 1 ] && size= && path+=\\
+    printf '  %10s  %s %-4s  %s\n' "$size" "$(attribute_letters "$attrib")" "$attrib" "$path"
+  done
+}
+
+# A shortcut's target as lnkinfo reads it; a web address (which Wine saves as a path) also
+# by the name its shell item carries.
+print_shortcut() {
+  local info target name
+  info=$(lnkinfo -c windows-936 "$1" 2>/dev/null) || { say "  ${1#"$drive_c"/}: unreadable"; return; }
+  target=$(sed -n 's/^\tLocal path\t*: //p' <<<"$info")
+  name=$(sed -n 's/^\t\tName\t*: //p' <<<"$info" | tail -n 1)
+  echo "  ${1#"$drive_c"/} -> $target"
+  [[ "$name" == *://* ]] && echo "    (shell item: $name)"
+  return 0
+}
 
 drive_c="$WINEPREFIX/drive_c"
-if [ -d "$drive_c/Program Files/青禾音乐盒程序" ]; then
-  say "installed under $drive_c:"
-  (cd "$drive_c" && find "Program Files/青禾音乐盒程序" users/*/Desktop/*.lnk \
-    "users/"*"/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/青禾音乐盒程序" 2>/dev/null | sort)
+product="$drive_c/Program Files/青禾音乐盒程序"
+if [ -d "$product" ]; then
+  say "installed in C:\\Program Files\\青禾音乐盒程序 (size in bytes, attributes RHSDA):"
+  print_tree 'C:\Program Files\青禾音乐盒程序'
+  say "shortcuts:"
+  for link in "$product"/*.lnk "$drive_c"/users/*/Desktop/*.lnk \
+    "$drive_c"/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/青禾音乐盒程序/*.lnk; do
+    [ -f "$link" ] && print_shortcut "$link"
+  done
+else
+  say "nothing installed in C:\\Program Files\\青禾音乐盒程序"
 fi
 say "screenshots in $RUN_DIR"
 e2e_stop
+say "setup.exe ended with exit code $code"
 exit "$code"

@@ -125,6 +125,9 @@ std::string PathOfSetup() {
 std::string PathOfDriver() {
   return Win32Dir() + "/driver.exe";
 }
+std::string PathOfPayload() {
+  return Win32Dir() + "/payload";
+}
 
 bool FileExists(const std::string& path) {
   struct stat info {};

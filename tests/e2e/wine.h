@@ -62,4 +62,6 @@ std::unique_ptr<Child> StartProgram(const std::string& exe, const std::string& l
 
 std::string PathOfSetup();
 std::string PathOfDriver();
+// The files setup.exe carries, laid out as they stand in the product folder.
+std::string PathOfPayload();
 bool FileExists(const std::string& path);

@@ -61,6 +61,10 @@ void WizardTest::SetUp() {
       << "`cmake --preset win32 && cmake --build --preset win32`";
   ASSERT_TRUE(FileExists(PathOfDriver()))
       << PathOfDriver() << " is missing: it is built with setup.exe in the win32 preset";
+  Launch();
+}
+
+void WizardTest::Launch() {
   ASSERT_EQ(PageWindows().size(), 0u)
       << "a page of an earlier run is still on the desktop:" << Describe(PageWindows());
   program_ = StartProgram(PathOfSetup(), OutputPath(".log"));
@@ -86,10 +90,12 @@ void WizardTest::TearDown() {
 
 void WizardTest::SwitchBy(int id, Page target) {
   std::string old = page_.hwnd;
-  Click(id);
-  DriverResult next = Driver({"wait-page", std::to_string(kPageTimeoutMs), "except", old});
-  ASSERT_TRUE(next.ok) << "no new page within " << kPageTimeoutMs << " ms after clicking " << id
-                       << " on " << NameOf(at_);
+  ASSERT_NO_FATAL_FAILURE(Click(id));
+  int timeout = target == Page::kProgress ? kInstallTimeoutMs : kPageTimeoutMs;
+  DriverResult next =
+      Driver({"wait-page", std::to_string(timeout), "except", old}, timeout + 30000);
+  ASSERT_TRUE(next.ok) << "no new page within " << timeout << " ms after clicking " << id << " on "
+                       << NameOf(at_);
   ASSERT_TRUE(Driver({"wait-gone", old, std::to_string(kPageTimeoutMs)}).ok)
       << "the " << NameOf(at_) << " page stayed after its replacement appeared";
   page_ = WindowOf(next.first());
@@ -110,6 +116,34 @@ void WizardTest::Click(int id) {
   DriverResult clicked = Driver({"click", page_.hwnd, std::to_string(id)});
   ASSERT_TRUE(clicked.ok) << "could not click control " << id << " of " << NameOf(at_) << ": "
                           << clicked.out;
+}
+
+void WizardTest::EnterFolder(const std::string& utf8_folder) {
+  const char* const kClear[] = {"home", "shift-end", "delete"};
+  bool ascii = true;
+  for (unsigned char c : utf8_folder) ascii = ascii && c < 0x80;
+  if (!ascii) {
+    ASSERT_TRUE(Driver({"set-text", page_.hwnd, "5", "hex:" + Hex(Gbk(utf8_folder))}).ok);
+    return;
+  }
+  ASSERT_NO_FATAL_FAILURE(Activate());
+  ASSERT_NO_FATAL_FAILURE(Click(5));
+  for (const char* key : kClear) ASSERT_TRUE(Driver({"key", key}).ok) << key;
+  if (!utf8_folder.empty()) {
+    ASSERT_TRUE(Driver({"type", page_.hwnd, "5", utf8_folder}).ok);
+  }
+  ASSERT_EQ(TextOf(5), utf8_folder) << "the folder box after typing";
+}
+
+std::string WizardTest::TextOf(int id) {
+  DriverResult text = Driver({"text", page_.hwnd, std::to_string(id)});
+  return FromHex(text["text"]);
+}
+
+bool WizardTest::WaitEnabled(int id, int timeout_ms) {
+  return Driver({"wait-enabled", page_.hwnd, std::to_string(id), "1", std::to_string(timeout_ms)},
+                timeout_ms + 30000)
+      .ok;
 }
 
 void WizardTest::Activate() {

@@ -38,17 +38,29 @@ extern const char kExitQuestion[];
 
 const int kPageTimeoutMs = 20000;
 const int kExitTimeoutMs = 20000;
+const int kInstallTimeoutMs = 60000;  // the progress page appears once everything is installed
+const int kFinishTimeoutMs = 30000;   // the strip fills within this
 
 class WizardTest : public testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
 
+  // Starts setup.exe (again, once an earlier run has ended) and waits for its welcome page.
+  void Launch();
+
   // Clicks a button of the current page and waits for the page that replaces it: a new
   // window, with the old one gone.
   void SwitchBy(int id, Page target);
   void GoTo(Page page);  // from the welcome page, by Next
   void Click(int id);
+  // Replaces the destination page's folder as a user does: clears the box with Home,
+  // Shift+End and Delete, then types the text (set as text when it is not ASCII).
+  void EnterFolder(const std::string& utf8_folder);
+  // The text of a control of the current page, GBK bytes.
+  std::string TextOf(int id);
+  // Waits until a control of the current page is enabled; false when it stays disabled.
+  bool WaitEnabled(int id, int timeout_ms);
   // Brings the current page to the front by its caption if it is not there already.
   void Activate();
   // The program's exit code, or -1 when it has not ended within the timeout.

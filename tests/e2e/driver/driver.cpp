@@ -5,22 +5,6 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
-const char kPageTitle[] = "青禾网音乐盒 V2.1 绿色中文版";
-const long kBoxTimeoutMs = 5000;
-
-struct Args {
-  int count;
-  char** values;
-  const char* operator[](int i) const { return i < count ? values[i] : ""; }
-};
-
-int Fail(const char* message) {
-  printf("error=%s\n", message);
-  return 1;
-}
-
 bool ControlOf(const Args& args, int first, HWND* control) {
   HWND page;
   long id;
@@ -28,6 +12,11 @@ bool ControlOf(const Args& args, int first, HWND* control) {
   *control = id == 0 ? page : GetDlgItem(page, static_cast<int>(id));
   return *control != nullptr;
 }
+
+namespace {
+
+const char kPageTitle[] = "青禾网音乐盒 V2.1 绿色中文版";
+const long kBoxTimeoutMs = 5000;
 
 // "except <hwnd>" after the timeout skips a window that is already known, such as the page
 // that a click replaces.
@@ -44,7 +33,7 @@ BOOL CALLBACK PrintChild(HWND hwnd, LPARAM) {
 
 // The window's line, then one line per control: a snapshot taken the moment it appears,
 // before timers of the program have changed much.
-int WaitWindow(const std::string& title, const char* class_name, long timeout, HWND except) {
+int WaitWindow(const std::string* title, const char* class_name, long timeout, HWND except) {
   HWND found = nullptr;
   if (!WaitUntil(timeout, [&] { return (found = FindTopLevel(title, class_name, except)); }))
     return Fail("timeout");
@@ -86,19 +75,29 @@ int CmdScreen(const Args&) {
 int CmdWaitPage(const Args& args) {
   long timeout;
   if (!ParseNumber(args[1], &timeout)) return 2;
-  return WaitWindow(kPageTitle, nullptr, timeout, ExceptOf(args, 2));
+  const std::string title = kPageTitle;
+  return WaitWindow(&title, nullptr, timeout, ExceptOf(args, 2));
 }
 
 int CmdWaitWindow(const Args& args) {
   long timeout;
   if (!ParseNumber(args[2], &timeout)) return 2;
-  return WaitWindow(DecodeText(args[1]), nullptr, timeout, ExceptOf(args, 3));
+  const std::string title = DecodeText(args[1]);
+  return WaitWindow(&title, nullptr, timeout, ExceptOf(args, 3));
 }
 
 int CmdWaitBox(const Args& args) {
   long timeout;
   if (!ParseNumber(args[2], &timeout)) return 2;
-  return WaitWindow(DecodeText(args[1]), "#32770", timeout, nullptr);
+  const std::string title = DecodeText(args[1]);
+  return WaitWindow(&title, "#32770", timeout, nullptr);
+}
+
+// A dialog of any title, such as the shell's folder picker, whose caption is the shell's own.
+int CmdWaitDialog(const Args& args) {
+  long timeout;
+  if (!ParseNumber(args[1], &timeout)) return 2;
+  return WaitWindow(nullptr, "#32770", timeout, nullptr);
 }
 
 int CmdWaitGone(const Args& args) {
@@ -160,7 +159,7 @@ int CmdAnswerBox(const Args& args) {
   if (id == 0) return 2;
   HWND box = nullptr;
   std::string title = DecodeText(args[1]);
-  if (!WaitUntil(kBoxTimeoutMs, [&] { return (box = FindTopLevel(title, "#32770", nullptr)); }))
+  if (!WaitUntil(kBoxTimeoutMs, [&] { return (box = FindTopLevel(&title, "#32770", nullptr)); }))
     return Fail("no-box");
   HWND button = GetDlgItem(box, id);
   if (!button) return Fail("no-such-button");
@@ -177,6 +176,30 @@ int CmdCloseCaption(const Args& args) {
   POINT button;
   if (!FindCloseButton(hwnd, &button)) return Fail("no-close-button");
   printf("x=%ld y=%ld\n", button.x, button.y);
+  return ClickAt(button) ? 0 : Fail("sendinput");
+}
+
+// Clicks control <id> of a page and closes the page that replaces it by its caption as soon as
+// it is shown, before its timer has run far; the strip (8) and the finish button (5) are
+// printed as they were just before the close. The close button's place is taken from the
+// first page: every page has the same frame at the same place.
+int CmdClickAndCloseNext(const Args& args) {
+  HWND old_page, control;
+  long timeout;
+  if (!ParseHwnd(args[1], &old_page) || !ParseNumber(args[3], &timeout)) return 2;
+  if (!ControlOf(args, 1, &control)) return Fail("no-such-control");
+  POINT button;
+  if (!FindCloseButton(old_page, &button)) return Fail("no-close-button");
+  if (Click(control) != 0) return 1;
+  const std::string title = kPageTitle;
+  HWND page = nullptr;
+  if (!WaitUntil(timeout, [&] { return (page = FindTopLevel(&title, nullptr, old_page)); }))
+    return Fail("timeout");
+  if (HitTestAt(page, button) != HTCLOSE && !FindCloseButton(page, &button))
+    return Fail("no-close-button");
+  PrintWindowLine(page);
+  PrintControlLine(GetDlgItem(page, 8));
+  PrintControlLine(GetDlgItem(page, 5));
   return ClickAt(button) ? 0 : Fail("sendinput");
 }
 
@@ -271,6 +294,11 @@ const Command kCommands[] = {
     {"key", 1, CmdKey, "key <tab|shift-tab|esc|enter|f1|space|alt-f4|pgdn|pgup|...>"},
     {"activate", 1, CmdActivate, "activate <hwnd>"},
     {"close-caption", 1, CmdCloseCaption, "close-caption <hwnd>"},
+    {"click-and-close-next", 3, CmdClickAndCloseNext,
+     "click-and-close-next <hwnd> <id> <timeout_ms>"},
+    {"wait-dialog", 1, CmdWaitDialog, "wait-dialog <timeout_ms>"},
+    {"tree", 1, CmdTree, "tree <folder>"},
+    {"edit", 2, CmdEdit, "edit <hwnd> <id>"},
     {"type", 3, CmdType, "type <hwnd> <id> <text>"},
     {"set-text", 3, CmdSetText, "set-text <hwnd> <id> <text>"},
     {"text", 2, CmdText, "text <hwnd> <id>"},
@@ -285,6 +313,11 @@ int Usage() {
 }
 
 }  // namespace
+
+int Fail(const char* message) {
+  printf("error=%s\n", message);
+  return 1;
+}
 
 int main(int argc, char** argv) {
   Args args{argc - 1, argv + 1};

@@ -6,6 +6,19 @@
 
 #include <string>
 
+// A command's arguments, its name first; missing ones read as "".
+struct Args {
+  int count;
+  char** values;
+  const char* operator[](int i) const { return i < count ? values[i] : ""; }
+};
+
+// Prints error=<message> and gives the exit code of a failed command.
+int Fail(const char* message);
+
+// The control named by args[first] (a window) and args[first + 1] (an id, 0 for the window).
+bool ControlOf(const Args& args, int first, HWND* control);
+
 // Arguments and output. Texts cross the command line either as ANSI text (code page 936 under
 // the zh_CN locale) or as "hex:" followed by the hex of their bytes; texts are printed as hex.
 bool ParseNumber(const char* arg, long* value);
@@ -17,15 +30,20 @@ void PrintWindowLine(HWND hwnd);
 void PrintControlLine(HWND control);
 
 // Windows of the desktop.
-HWND FindTopLevel(const std::string& title, const char* class_name, HWND except);
+HWND FindTopLevel(const std::string* title, const char* class_name, HWND except);
 bool CentreOf(HWND hwnd, POINT* centre);
 bool FindCloseButton(HWND hwnd, POINT* centre);
 bool FindCaption(HWND hwnd, POINT* point);
+LRESULT HitTestAt(HWND hwnd, POINT point);  // the window's WM_NCHITTEST answer
 
 // Input as a person gives it: the mouse moved to a point and clicked, keys pressed.
 bool ClickAt(POINT point);
 bool PressKey(const char* name);
 bool TypeText(const std::wstring& text);
+
+// Commands of their own files.
+int CmdTree(const Args& args);
+int CmdEdit(const Args& args);
 
 // Polls `done` every 20 ms until it holds or `timeout_ms` have passed.
 template <typename Condition>

@@ -65,6 +65,10 @@ static const Key kKeys[] = {
     {"delete", 0, VK_DELETE},
     {"ctrl-a", VK_CONTROL, 'A'},
     {"shift-end", VK_SHIFT, VK_END},
+    {"up", 0, VK_UP},
+    {"down", 0, VK_DOWN},
+    {"left", 0, VK_LEFT},
+    {"right", 0, VK_RIGHT},
 };
 
 static INPUT KeyInput(WORD vk, bool up) {

@@ -13,7 +13,7 @@ struct Search {
 BOOL CALLBACK Visit(HWND hwnd, LPARAM param) {
   Search* search = reinterpret_cast<Search*>(param);
   if (hwnd == search->except || !IsWindowVisible(hwnd)) return TRUE;
-  if (WindowText(hwnd) != *search->title) return TRUE;
+  if (search->title && WindowText(hwnd) != *search->title) return TRUE;
   char name[128] = "";
   GetClassNameA(hwnd, name, sizeof name);
   if (search->class_name && lstrcmpA(name, search->class_name) != 0) return TRUE;
@@ -23,9 +23,10 @@ BOOL CALLBACK Visit(HWND hwnd, LPARAM param) {
 
 }  // namespace
 
-// A visible top-level window with exactly this title, optionally of one class, not `except`.
-HWND FindTopLevel(const std::string& title, const char* class_name, HWND except) {
-  Search search{&title, class_name, except, nullptr};
+// A visible top-level window with exactly this title (any title for nullptr), optionally of
+// one class, not `except`.
+HWND FindTopLevel(const std::string* title, const char* class_name, HWND except) {
+  Search search{title, class_name, except, nullptr};
   EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
@@ -86,4 +87,8 @@ bool FindCaption(HWND hwnd, POINT* point) {
   point->x = (rect.left + rect.right) / 2;
   point->y = rect.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
   return HitTest(hwnd, point->x, point->y) == HTCAPTION;
+}
+
+LRESULT HitTestAt(HWND hwnd, POINT point) {
+  return HitTest(hwnd, point.x, point.y);
 }
