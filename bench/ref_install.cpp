@@ -94,7 +94,9 @@ void Perform(const char* root, const InstallAction& action) {
       if (action.web) {
         Shortcut(target, action.link_target);
       } else {
-        Join(link, root, RootSeparator(root), action.link_target);
+        // One separator between root and product folder, as setup.exe stores the target.
+        const char* below = action.link_target + (action.link_target[0] == '\\' ? 1 : 0);
+        Join(link, root, RootSeparator(root), below);
         Shortcut(target, link);
       }
       break;

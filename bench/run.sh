@@ -3,7 +3,7 @@
 # benchmark's reference programs; prints a table and writes it to build/bench/results.md.
 # The benchmark reports: a missed goal does not fail it, only a run that could not be made.
 #
-#   BENCH_RUNS         measured runs of each program per timed figure (default 9, at least 5)
+#   BENCH_RUNS         measured runs of each program per timed figure (default 11, at least 5)
 #   BENCH_CXX_FLAGS    extra compile flags of the Windows build, to try a fix (default none)
 #   BENCH_LINK_FLAGS   extra link flags of the Windows build, likewise
 set -euo pipefail
@@ -11,7 +11,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ROOT"
 
 BENCH=build/bench
-RUNS=${BENCH_RUNS:-9}
+RUNS=${BENCH_RUNS:-11}
 CXX_FLAGS=${BENCH_CXX_FLAGS:-}
 LINK_FLAGS=${BENCH_LINK_FLAGS:-}
 JOBS=$(nproc 2>/dev/null || echo 2)

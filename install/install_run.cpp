@@ -43,8 +43,9 @@ OpResult Perform(Program& program, const InstallAction& action, const char* targ
       return ApplyFileAttributes(target, action.attributes);
     case ActionKind::MakeShortcut: {
       if (action.web) return CreateShortcut(target, action.link_target);
+      // One separator between root and product folder: the shell keeps the target as given.
       Text link = JoinTexts(
-          program, {program.InstallRoot.c_str(), RootSeparator(program), action.link_target});
+          program, {program.InstallRoot.c_str(), RootSeparator(program), action.link_target + 1});
       return CreateShortcut(target, link.c_str());
     }
   }

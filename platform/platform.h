@@ -94,6 +94,7 @@ struct ControlSpec {
   const FontSpec* font;  // nullptr: the default GUI font
   uint32_t text_colour;  // 0x00BBGGRR
   bool etched;           // white copy one pixel right and down, then the text colour
+  bool spread;           // single line: characters spaced evenly across the label's width
   uint8_t align;         // 0 left, 1 centre, 2 right
   bool word_wrap;
   uint8_t valign;  // without word wrap: 0 top, 1 centre, 2 bottom
@@ -125,6 +126,7 @@ void SetPlace(Handle control, Rect place);
 unsigned TextLength(Handle window);  // in bytes, without the NUL
 unsigned GetText(Handle window, char* buffer, unsigned size);
 void SetText(Handle window, const char* text);
+void ShowEndOfText(Handle edit);  // caret to the end of the text, scrolled into view
 void EnableWindow(Handle window, bool enabled);
 bool IsWindowEnabled(Handle window);
 void SetFocus(Handle window);

@@ -1,5 +1,7 @@
 #include "ui/completion_log.h"
 
+#include <cstring>
+
 #include "install/install_run.h"
 
 namespace {
@@ -39,15 +41,42 @@ Text AppendLines(Program& program, Text log, const char* root, const char* sep,
   return log;
 }
 
-// Says plainly that the installation is incomplete and names every target that failed.
+// A target as a user reads it: one backslash between names (a leading \\ stays).
+Text DisplayPath(Program& program, const char* path) {
+  Text shown = JoinTexts(program, {path});
+  char* out = shown.data();
+  size_t length = 0;
+  for (size_t i = 0; path[i] != '\0'; ++i) {
+    unsigned char byte = static_cast<unsigned char>(path[i]);
+    if (byte >= 0x81 && byte <= 0xFE && path[i + 1] != '\0') {
+      out[length++] = path[i++];  // a trail byte of 0x5C is no separator
+    } else if (byte == '\\' && length > 1 && out[length - 1] == '\\') {
+      continue;
+    }
+    out[length++] = path[i];
+  }
+  out[length] = '\0';
+  return shown;
+}
+
+// Lines 13 on when something failed: how many items, then each of them once. A support
+// module that could not be written also failed its attributes: one item, not two.
 Text FailureLines(Program& program, Text log) {
   const InstallReport& report = program.install_report;
-  char count[12];
-  FormatCount(report.failure_count, count);
-  log = JoinTexts(program, {log.c_str(), "安装未完成：有 ", count, " 项未能完成安装："});
-  for (int i = 0; i < report.failure_count; ++i)
-    log = JoinTexts(program, {log.c_str(), "\r\n", report.failures[i].target.c_str()});
-  return log;
+  Text items = JoinTexts(program, {});
+  int count = 0;
+  for (int i = 0; i < report.failure_count; ++i) {
+    Text shown = DisplayPath(program, report.failures[i].target.c_str());
+    Text line = JoinTexts(program, {"\r\n", shown.c_str(), "\r\n"});
+    Text listed = JoinTexts(program, {items.c_str(), "\r\n"});
+    if (std::strstr(listed.c_str(), line.c_str())) continue;
+    items = JoinTexts(program, {items.c_str(), "\r\n", shown.c_str()});
+    ++count;
+  }
+  char number[12];
+  FormatCount(count, number);
+  return JoinTexts(program,
+                   {log.c_str(), "安装未完成：有 ", number, " 项未能完成安装：", items.c_str()});
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ struct ControlDef {
   const plat::FontSpec* font = nullptr;  // nullptr: the default GUI font
   uint32_t text_colour = 0;
   bool etched = false;
+  bool spread = false;
   uint8_t align = 0;
   bool word_wrap = false;
   uint8_t valign = 1;

@@ -45,6 +45,7 @@ plat::Handle CreateOne(plat::Handle page, plat::Handle parent, int index, const 
   spec.font = def.font;
   spec.text_colour = def.text_colour;
   spec.etched = def.etched;
+  spec.spread = def.spread;
   spec.align = def.align;
   spec.word_wrap = def.word_wrap;
   spec.valign = def.valign;
@@ -185,4 +186,8 @@ Text ReadText(Program& program, WizardPageId page, int control) {
 
 void SetText(Program& program, WizardPageId page, int control, const char* text) {
   plat::SetText(Live(program, page, control), text);
+}
+
+void ShowEndOfText(Program& program, WizardPageId page, int control) {
+  plat::ShowEndOfText(Live(program, page, control));
 }

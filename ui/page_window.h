@@ -23,3 +23,4 @@ void SetDisabled(Program& program, WizardPageId page, int control, bool disabled
 void SetPeriod(Program& program, WizardPageId page, int control, int period);
 Text ReadText(Program& program, WizardPageId page, int control);
 void SetText(Program& program, WizardPageId page, int control, const char* text);
+void ShowEndOfText(Program& program, WizardPageId page, int control);

@@ -25,6 +25,8 @@ void onTick(Program& program) {
   Text log = CompletionLog(program);
   SetText(program, kPage, 编辑框1, log.c_str());
   log.Release();
+  // The failure report follows the twelve lines: bring it into view.
+  if (program.install_report.failure_count > 0) ShowEndOfText(program, kPage, 编辑框1);
   if (StripFull(program, &width)) {
     SetDisabled(program, kPage, 按钮2, false);
   } else {

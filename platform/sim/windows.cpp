@@ -218,6 +218,10 @@ void SetText(Handle window, const char* text) {
   if (Window* w = Find(window)) w->text = text ? text : "";
 }
 
+void ShowEndOfText(Handle edit) {
+  Log("EM_SCROLLCARET %s", Describe(edit).c_str());
+}
+
 void EnableWindow(Handle window, bool enabled) {
   Log("EnableWindow %s %s", Describe(window).c_str(), enabled ? "TRUE" : "FALSE");
   Window* w = Find(window);

@@ -4,7 +4,7 @@
 namespace win32 {
 namespace {
 
-enum LabelSlot { kFont, kColour, kFormat, kEtched, kLabelSlots };
+enum LabelSlot { kFont, kColour, kFormat, kEtched, kSpread, kLabelSlots };
 
 // The label's text, copied to the process heap; empty when it cannot be read.
 class WindowText {
@@ -43,6 +43,14 @@ UINT TextFormat(const plat::ControlSpec& spec) {
   return format | DT_SINGLELINE | kVAlign[spec.valign < 3 ? spec.valign : 0];
 }
 
+// Spaces the characters of a single line so that it runs across the whole label.
+void SpreadAcross(HDC dc, const char* text, int width) {
+  int length = lstrlenA(text);
+  SIZE extent = {};
+  if (length < 2 || !GetTextExtentPoint32A(dc, text, length, &extent) || extent.cx >= width) return;
+  SetTextCharacterExtra(dc, (width - extent.cx) / length);
+}
+
 void Paint(HWND hwnd) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd, &ps);
@@ -53,6 +61,7 @@ void Paint(HWND hwnd) {
   HGDIOBJ old_font = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   UINT format = static_cast<UINT>(Slot(hwnd, kFormat));
+  if (Slot(hwnd, kSpread)) SpreadAcross(dc, text.get(), box.right - box.left);
   if (Slot(hwnd, kEtched)) {
     RECT shadow = box;
     OffsetRect(&shadow, 1, 1);
@@ -74,6 +83,7 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       SetSlot(hwnd, kColour, static_cast<LONG_PTR>(spec->text_colour));
       SetSlot(hwnd, kFormat, static_cast<LONG_PTR>(TextFormat(*spec)));
       SetSlot(hwnd, kEtched, spec->etched);
+      SetSlot(hwnd, kSpread, spec->spread);
       break;
     }
     case WM_NCDESTROY:

@@ -41,6 +41,13 @@ void SetText(Handle window, const char* text) {
   if (win32::HasClass(hwnd, win32::kTransparentLabelClass)) win32::RepaintBeneath(hwnd, nullptr);
 }
 
+void ShowEndOfText(Handle edit) {
+  HWND hwnd = ToHwnd(edit);
+  WPARAM end = static_cast<WPARAM>(::GetWindowTextLengthA(hwnd));
+  ::SendMessageA(hwnd, EM_SETSEL, end, static_cast<LPARAM>(end));
+  ::SendMessageA(hwnd, EM_SCROLLCARET, 0, 0);
+}
+
 void EnableWindow(Handle window, bool enabled) {
   ::EnableWindow(ToHwnd(window), enabled);
 }

@@ -41,7 +41,7 @@ bool EffectPresent(int number, const std::string& root) {
       return sim::Attributes(target) == 6u;
     case ActionKind::MakeShortcut:
       return sim::ShellLinkTarget(target) ==
-             (action.web ? std::string(action.link_target) : root + action.link_target);
+             (action.web ? std::string(action.link_target) : root + (action.link_target + 1));
   }
   return false;
 }
@@ -86,9 +86,9 @@ TEST_F(InstallRun, FreshInstallLaysDownTheWholeTree) {
   }
   EXPECT_EQ(hidden, 12);
   EXPECT_EQ(sim::ShellLinkTarget(std::string(kDesktop) + "\\青禾音乐盒.lnk"),
-            "C:\\Program Files\\\\青禾音乐盒程序\\青禾音乐盒.exe");
+            "C:\\Program Files\\青禾音乐盒程序\\青禾音乐盒.exe");  // one separator
   EXPECT_EQ(sim::ShellLinkTarget(std::string(kPrograms) + "\\青禾音乐盒程序\\卸载.lnk"),
-            "C:\\Program Files\\\\青禾音乐盒程序\\卸载.exe");
+            "C:\\Program Files\\青禾音乐盒程序\\卸载.exe");
   EXPECT_EQ(sim::ShellLinkTarget(product + "\\官方网址.lnk"), kWebAddress);
 }
 
@@ -133,7 +133,7 @@ TEST_F(InstallRun, TargetsAreTheBaseFollowedByTheRelativeText) {
         {5, "CreateDirectoryA " + programs + "青禾音乐盒程序"},
         {8, "CreateFileA C:\\Program Files\\\\青禾音乐盒程序\\tade\\配置文件.ini"},
         {24, "SetFileAttributesA C:\\Program Files\\\\青禾音乐盒程序\\com.run"},
-        {36, "IShellLinkA::SetPath C:\\Program Files\\\\青禾音乐盒程序\\青禾音乐盒.exe"},
+        {36, "IShellLinkA::SetPath C:\\Program Files\\青禾音乐盒程序\\青禾音乐盒.exe"},
         {37, "IPersistFile::Save " + desktop + "青禾音乐盒.lnk"},
         {43, "IPersistFile::Save C:\\Program Files\\\\青禾音乐盒程序\\官方网址.lnk"}}},
       // A drive root, as the folder picker gives it.
@@ -146,7 +146,7 @@ TEST_F(InstallRun, TargetsAreTheBaseFollowedByTheRelativeText) {
        {{0, "CreateDirectoryA D:\\Music\\青禾音乐盒程序"},
         {4, "CreateDirectoryA D:\\Music\\青禾音乐盒程序\\yx"},
         {6, "CreateFileA D:\\Music\\\\青禾音乐盒程序\\青禾音乐盒.exe"},
-        {40, "IShellLinkA::SetPath D:\\Music\\\\青禾音乐盒程序\\卸载.exe"}}},
+        {40, "IShellLinkA::SetPath D:\\Music\\青禾音乐盒程序\\卸载.exe"}}},
   };
   for (const TargetCase& c : cases) {
     sim::Reset();
@@ -197,9 +197,9 @@ TEST_F(InstallRun, AllFortyActionsWithTheDefaultRoot) {
   for (const char* file : files) expected.push_back("CreateFileA " + p + file);
   for (int i = 6; i < 18; ++i) expected.push_back("SetFileAttributesA " + p + files[i]);
   const std::pair<std::string, std::string> links[] = {
-      {std::string(kDesktop) + "\\青禾音乐盒.lnk", p + "青禾音乐盒.exe"},
-      {programs + "青禾音乐盒程序\\青禾音乐盒.lnk", p + "青禾音乐盒.exe"},
-      {programs + "青禾音乐盒程序\\卸载.lnk", p + "卸载.exe"},
+      {std::string(kDesktop) + "\\青禾音乐盒.lnk", r + "青禾音乐盒程序\\青禾音乐盒.exe"},
+      {programs + "青禾音乐盒程序\\青禾音乐盒.lnk", r + "青禾音乐盒程序\\青禾音乐盒.exe"},
+      {programs + "青禾音乐盒程序\\卸载.lnk", r + "青禾音乐盒程序\\卸载.exe"},
       {p + "官方网址.lnk", kWebAddress},
   };
   for (const auto& [link, target] : links) {
@@ -391,7 +391,7 @@ TEST_F(InstallRun, ARootOnAMissingDriveFailsEverythingBelowItButNotTheMenus) {
     if (InstallPlan[n - 1].base == Base::InstallRootBase) expected.insert(n);
   EXPECT_EQ(Recorded(result), expected);
   EXPECT_EQ(sim::ShellLinkTarget(std::string(kDesktop) + "\\青禾音乐盒.lnk"),
-            "Q:\\\\青禾音乐盒程序\\青禾音乐盒.exe");
+            "Q:\\青禾音乐盒程序\\青禾音乐盒.exe");
 }
 
 TEST_F(InstallRun, InstallingTwiceGivesTheSameTreeAndKeepsTheUsersSettings) {

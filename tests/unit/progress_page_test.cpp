@@ -100,6 +100,7 @@ TEST(ProgressPage, TheStripGrowsTwiceATickAndTheButtonWaitsForTick43) {
   }
   EXPECT_EQ(after[42].strip_width, 425);
   EXPECT_EQ(CountCalls("KillTimer"), 1);
+  EXPECT_EQ(CountCalls("EM_SCROLLCARET"), 0);  // a good log opens at its first line
 }
 
 TEST(ProgressPage, FinishIsDisabledBeforeThePageIsFirstShown) {
@@ -189,7 +190,7 @@ TEST(CompletionLog, AFailedInstallationSaysSoAndEndsWithCodeOne) {
             "Menu\\Programs\\青禾音乐盒程序\\青禾音乐盒.lnk\r\n"
             "C:\\Users\\user\\AppData\\Roaming\\Microsoft\\Windows\\Start "
             "Menu\\Programs\\青禾音乐盒程序\\卸载.lnk\r\n"
-            "C:\\Program Files\\\\青禾音乐盒程序\\官方网址.lnk");
+            "C:\\Program Files\\青禾音乐盒程序\\官方网址.lnk");
 }
 
 TEST(CompletionLog, AfterAFailedInstallationEveryEndingReportsCodeOne) {
@@ -200,6 +201,26 @@ TEST(CompletionLog, AfterAFailedInstallationEveryEndingReportsCodeOne) {
   sim::Outcome outcome = RunInstaller();
   EXPECT_EQ(outcome.how, sim::Ended::Returned);
   EXPECT_EQ(outcome.exit_code, 1);
+}
+
+TEST(CompletionLog, CountsEachFailedItemOnceAndKeepsItInView) {
+  sim::Reset();
+  static std::string log;
+  WalkIntoProgress("Q:\\");  // no such drive: everything below the root fails
+  Step([] {
+    log = Look().log;
+    sim::CloseByCaption(sim::Pages().back());
+  });
+  EXPECT_EQ(RunInstaller().exit_code, 1);
+  // 5 folders, 18 files (the 12 modules' attributes are the same items) and the web link.
+  EXPECT_NE(log.find("安装未完成：有 24 项未能完成安装：\r\nQ:\\青禾音乐盒程序\r\n"),
+            std::string::npos);
+  EXPECT_NE(log.find("\r\nQ:\\青禾音乐盒程序\\spec.fne\r\nQ:\\青禾音乐盒程序\\官方网址.lnk"),
+            std::string::npos);
+  EXPECT_EQ(log.find("\\\\"), std::string::npos);
+  EXPECT_EQ(log.find("com.run"), log.rfind("com.run"));
+  // Every tick brings the report into view after writing the log.
+  EXPECT_EQ(CountCalls("EM_SCROLLCARET"), 43);
 }
 
 }  // namespace
