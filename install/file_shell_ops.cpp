@@ -26,15 +26,25 @@ OpResult CreateFolder(const char* path) {
   return Outcome(plat::CreateDirectory(path));
 }
 
+// CREATE_ALWAYS with normal attributes, as for any file; Windows refuses that for an existing
+// hidden or system file, which is then opened again asking for its own attributes.
+static plat::File OpenForReplace(const char* path, uint32_t* error) {
+  plat::File file = plat::CreateFileForWrite(path, plat::kAttributeNormal);
+  if (file) return file;
+  *error = plat::LastError();
+  if (*error != kErrorAccessDenied) return 0;
+  uint32_t existing = plat::GetFileAttributes(path);
+  if (existing == plat::kNoAttributes || !(existing & kKeptByReplace)) return 0;
+  file = plat::CreateFileForWrite(path, existing & kKeptByReplace);
+  if (!file) *error = plat::LastError();
+  return file;
+}
+
 OpResult WriteFileBlocks(const char* path, ByteBlock block) {
   if (path[0] == '\0') return {false, kErrorInvalidName};
-  // Windows refuses to re-create a hidden or system file unless asked for those attributes.
-  uint32_t attributes = plat::kAttributeNormal;
-  uint32_t existing = plat::GetFileAttributes(path);
-  if (existing != plat::kNoAttributes && (existing & kKeptByReplace))
-    attributes = existing & kKeptByReplace;
-  plat::File file = plat::CreateFileForWrite(path, attributes);
-  if (!file) return Outcome(false);
+  uint32_t error = 0;
+  plat::File file = OpenForReplace(path, &error);
+  if (!file) return {false, error};
   OpResult result = {true, 0};
   if (block.length > 0) {
     uint32_t written = 0;

@@ -12,6 +12,7 @@ struct OpResult {
 };
 
 constexpr uint32_t kErrorPathNotFound = 3;
+constexpr uint32_t kErrorAccessDenied = 5;
 constexpr uint32_t kErrorInvalidName = 123;
 constexpr uint32_t kErrorDiskFull = 112;
 constexpr uint32_t kErrorAlreadyExists = 183;

@@ -397,8 +397,20 @@ TEST_F(InstallRun, ARootOnAMissingDriveFailsEverythingBelowItButNotTheMenus) {
 TEST_F(InstallRun, InstallingTwiceGivesTheSameTreeAndKeepsTheUsersSettings) {
   RunPlan("C:\\Program Files\\");
   const std::map<std::string, std::string> first = sim::Snapshot();
+  size_t before = sim::Calls().size();
   RunResult again = RunPlan("C:\\Program Files\\");
   EXPECT_TRUE(again.failures.empty());
+  // Each file is opened with normal attributes first; only the twelve hidden and system ones,
+  // which Windows refuses so, are opened again with their own attributes.
+  int normal = 0, hidden_system = 0;
+  for (size_t i = before; i < sim::Calls().size(); ++i) {
+    const std::string& line = sim::Calls()[i];
+    if (line.rfind("CreateFileA", 0) != 0) continue;
+    if (line.substr(line.rfind(' ')) == " 0x80") ++normal;
+    if (line.substr(line.rfind(' ')) == " 0x6") ++hidden_system;
+  }
+  EXPECT_EQ(normal, 17);  // the settings file is kept, not opened
+  EXPECT_EQ(hidden_system, 12);
   EXPECT_EQ(sim::Snapshot(), first);  // the hidden and system files were replaced too
 
   const std::string settings = std::string(kProduct) + "\\tade\\配置文件.ini";
