@@ -41,6 +41,24 @@ def icon_image_bytes(path):
     return sum(struct.unpack_from("<I", data, 6 + 16 * i + 8)[0] for i in range(count))
 
 
+def unaligned_sections(path):
+    """The file alignment and the sections whose data does not start on a 4 KiB page in the
+    file: Wine maps an image's sections only where it does, and reads the others at every
+    start."""
+    data = open(path, "rb").read(4096)
+    pe = struct.unpack_from("<I", data, 0x3C)[0]
+    count, optional_size = struct.unpack_from("<H12xH", data, pe + 6)
+    file_alignment = struct.unpack_from("<I", data, pe + 24 + 36)[0]
+    unaligned = []
+    for i in range(count):
+        at = pe + 24 + optional_size + 40 * i
+        name = data[at:at + 8].rstrip(b"\0").decode("ascii", "replace")
+        raw_size, raw_offset = struct.unpack_from("<II", data, at + 16)
+        if raw_size and raw_offset % 4096:
+            unaligned.append(f"{name} ({raw_size} B)")
+    return file_alignment, unaligned
+
+
 def spread(values):
     return f"{statistics.median(values):.1f} ({min(values):.1f}–{max(values):.1f})"
 
@@ -123,6 +141,7 @@ def main():
          "", "report it", "—"],
     ]
     good, total = identical_trees(args.payload, args.roots)
+    file_alignment, unaligned = unaligned_sections(args.setup)
     fastest = []
     for figure in ("install", "start"):
         ours, ref = runs.get((figure, "setup")), runs.get((figure, "ref"))
@@ -135,7 +154,8 @@ def main():
     notes = [
         "",
         f"- setup.exe: {exe} bytes; payload {PAYLOAD_BYTES}, banner {banner}, icon image {icon}, "
-        f"license {license_bytes}.",
+        f"license {license_bytes}; file alignment {file_alignment:#x}, sections not on a page "
+        f"in the file (read, not mapped, at every start): {', '.join(unaligned) or 'none'}.",
         f"- timed runs: {n_install} install pairs, {n_start} start pairs, alternating, after one "
         "warm-up pair, on one warm Wine prefix; ratios are per pair. Fastest run over fastest "
         f"run, which load on the machine disturbs least: {', '.join(fastest) or 'none'}.",

@@ -219,5 +219,5 @@ int32_t CreateShellLink(const char* link_path, const char* target);
 
 }  // namespace plat
 
-// The program's entry, called by the backend's process entry (WinMain on Windows).
+// The program's entry, called by the backend's process entry.
 int InstallerMain();

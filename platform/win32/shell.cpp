@@ -8,6 +8,15 @@ namespace plat {
 
 namespace {
 
+// The shell link class and the two interfaces we ask of it, with their documented values:
+// defined here, the link does not pull the import library's whole table of GUIDs.
+const CLSID kShellLinkClass = {
+    0x00021401, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+const IID kShellLinkInterface = {
+    0x000214EE, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+const IID kPersistFileInterface = {
+    0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
 // Releases a COM interface when it goes out of scope.
 template <typename Interface>
 class ComRef {
@@ -52,11 +61,11 @@ Picked PickFolder(Handle owner, const char* title, char* buffer) {
 
 int32_t CreateShellLink(const char* link_path, const char* target) {
   ComRef<IShellLinkA> link;
-  HRESULT result = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                      IID_IShellLinkA, link.out());
+  HRESULT result = ::CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER,
+                                      kShellLinkInterface, link.out());
   if (FAILED(result)) return result;
   ComRef<IPersistFile> file;
-  result = link->QueryInterface(IID_IPersistFile, file.out());
+  result = link->QueryInterface(kPersistFileInterface, file.out());
   if (FAILED(result)) return result;
   link->SetPath(target);
   link->SetShowCmd(SW_SHOW);

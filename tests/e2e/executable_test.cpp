@@ -58,6 +58,14 @@ TEST(Executable, IsOne32BitGuiProgramImportingOnlySystemLibraries) {
   EXPECT_GT(imports, 0);
 }
 
+// The program enters at its own entry point with no C runtime start-up: a static constructor
+// or thread-local variable added later would never run, so the image must have none.
+TEST(Executable, HasNothingThatNeedsTheRuntimesStartUp) {
+  const std::string sections = Tool({"i686-w64-mingw32-objdump", "-h", PathOfSetup()});
+  for (const char* name : {" .ctors", " .dtors", " .CRT", " .tls"})
+    EXPECT_EQ(sections.find(name), std::string::npos) << name;
+}
+
 TEST(Executable, CarriesTheVersionBlockAndTheIconGroup) {
   const std::string rc = Tool({"i686-w64-mingw32-windres", "-i", PathOfSetup(), "-O", "rc"});
   EXPECT_NE(rc.find("FILEVERSION 2, 1, 5, 18"), std::string::npos);
