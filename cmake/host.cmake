@@ -45,6 +45,17 @@ target_link_libraries(unit_tests PRIVATE installer_core platform_sim GTest::gtes
 add_test(NAME unit COMMAND unit_tests --gtest_color=no)
 set_tests_properties(unit PROPERTIES LABELS unit)
 
+# The shipped inputs: the text stand-ins' line structure, the license's form, and the built
+# stand-in programs' kinds, versions, imports and exports.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_test(NAME payload_texts COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/payload/check_texts.py
+  ${CMAKE_SOURCE_DIR}/payload/files)
+add_test(NAME license_text COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/resources/check_license.py
+  ${CMAKE_SOURCE_DIR}/resources/license.txt)
+add_test(NAME payload_standins COMMAND Python3::Interpreter
+  ${CMAKE_SOURCE_DIR}/payload/standins/check_standins.py ${CMAKE_SOURCE_DIR}/build/win32/standins)
+set_tests_properties(payload_texts license_text payload_standins PROPERTIES LABELS unit)
+
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
   add_subdirectory(tests/e2e)
 endif()

@@ -8,6 +8,7 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok
 
 have_cmd cmake || need+=(cmake)
 have_cmd g++ || need+=(g++)
+have_cmd python3 || need+=(python3)
 have_pkg libgtest-dev || need+=(libgtest-dev)
 have_cmd i686-w64-mingw32-g++ || need+=(g++-mingw-w64-i686)
 have_cmd wine || need+=(wine)
