@@ -70,8 +70,10 @@ Handle CreateControl(Handle page, Handle parent, int id, const ControlSpec& spec
       hwnd = CreateGroupBox(owner, id, style, spec);
       break;
   }
-  // Below every sibling created before it, so the first control of a page lies on top.
-  if (hwnd) SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // Below every sibling created before it, so the first control of a page lies on top. A new
+  // child usually starts there already; moving it anyway costs a full SetWindowPos.
+  if (hwnd && GetWindow(hwnd, GW_HWNDNEXT))
+    SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return ToHandle(hwnd);
 }
 
