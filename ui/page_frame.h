@@ -35,13 +35,17 @@ constexpr ControlDef Separator() {
           .etched = true};
 }
 
-constexpr ControlDef BottomButton(const char* name, int left, const char* text, Handler click) {
+constexpr ControlDef Button(const char* name, plat::Rect place, const char* text, Handler click) {
   return {.name = name,
           .kind = Kind::按钮,
-          .place = {left, 297, 80, 22},
+          .place = place,
           .focusable = true,
           .text = text,
           .event = click};
+}
+
+constexpr ControlDef BottomButton(const char* name, int left, const char* text, Handler click) {
+  return Button(name, {left, 297, 80, 22}, text, click);
 }
 
 constexpr ControlDef BackButton(Handler click) {

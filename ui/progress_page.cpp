@@ -26,37 +26,31 @@ void onFinishClicked(Program& program) {
   EndProgram(program, 0);
 }
 
+// One of the two etched dashed rules above and below the strip.
+constexpr ControlDef StripRule(const char* name, int top) {
+  return {.name = name,
+          .kind = Kind::透明标签,
+          .place = {16, top, 440, 5},
+          .disabled = true,
+          .text = kRule,
+          .etched = true,
+          .spread = true};
+}
+
 static const ControlDef kControls[] = {
     {.name = "编辑框1",
      .kind = Kind::编辑框,
      .place = {16, 136, 440, 128},
      .focusable = true,
      .multi_line = true},
-    {.name = "透明标签3",
-     .kind = Kind::透明标签,
-     .place = {16, 121, 440, 5},
-     .disabled = true,
-     .text = kRule,
-     .etched = true,
-     .spread = true},
-    {.name = "透明标签2",
-     .kind = Kind::透明标签,
-     .place = {16, 99, 440, 5},
-     .disabled = true,
-     .text = kRule,
-     .etched = true,
-     .spread = true},
+    StripRule("透明标签3", 121),
+    StripRule("透明标签2", 99),
     {.name = "时钟1",
      .kind = Kind::时钟,
      .place = {336, 96, 26, 26},
      .visible = false,
      .event = &ProgressAnimator::onTick},
-    {.name = "按钮2",
-     .kind = Kind::按钮,
-     .place = {376, 297, 80, 22},
-     .focusable = true,
-     .text = "安装完成",
-     .event = &onFinishClicked},
+    Button("按钮2", {376, 297, 80, 22}, "安装完成", &onFinishClicked),
     Separator(),
     Heading("透明标签1", {16, 51, 168, 24}, "正在安装请稍候......"),
     {.name = "标签1",

@@ -70,25 +70,28 @@ Handle ForegroundWindow() {
   return S().foreground;
 }
 
+namespace {
+
 // Only pages can be activated; the focus moves to the page unless it is already inside it.
-void SetActiveWindow(Handle window) {
-  Log("SetActiveWindow %s", Describe(window).c_str());
+void ActivatePage(Handle window, bool foreground) {
   sim::detail::Window* w = Find(window);
   if (!w || !w->is_page) return;
   sim::detail::State& s = S();
-  Handle focus = sim::detail::Contains(window, s.focus) ? s.focus : window;
+  if (!sim::detail::Contains(window, s.focus)) s.focus = window;
   s.active = window;
-  s.focus = focus;
+  if (foreground) s.foreground = window;
+}
+
+}  // namespace
+
+void SetActiveWindow(Handle window) {
+  Log("SetActiveWindow %s", Describe(window).c_str());
+  ActivatePage(window, false);
 }
 
 void SetForegroundWindow(Handle window) {
   Log("SetForegroundWindow %s", Describe(window).c_str());
-  sim::detail::Window* w = Find(window);
-  if (!w || !w->is_page) return;
-  sim::detail::State& s = S();
-  Handle focus = sim::detail::Contains(window, s.focus) ? s.focus : window;
-  s.active = s.foreground = window;
-  s.focus = focus;
+  ActivatePage(window, true);
 }
 
 }  // namespace plat

@@ -4,23 +4,6 @@
 
 #include <cstdlib>
 
-std::string FromHex(const std::string& hex) {
-  std::string bytes;
-  for (size_t i = 0; i + 1 < hex.size(); i += 2)
-    bytes.push_back(static_cast<char>(strtol(hex.substr(i, 2).c_str(), nullptr, 16)));
-  return bytes;
-}
-
-std::string Hex(const std::string& bytes) {
-  static const char kDigits[] = "0123456789abcdef";
-  std::string hex;
-  for (unsigned char c : bytes) {
-    hex.push_back(kDigits[c >> 4]);
-    hex.push_back(kDigits[c & 15]);
-  }
-  return hex;
-}
-
 static std::string Convert(const char* to, const char* from, const std::string& text) {
   iconv_t converter = iconv_open(to, from);
   if (converter == reinterpret_cast<iconv_t>(-1)) return std::string();

@@ -3,7 +3,7 @@
 
 #include <string>
 
-std::string FromHex(const std::string& hex);
-std::string Hex(const std::string& bytes);  // lower-case, two digits a byte
-std::string Gbk(const std::string& utf8);   // empty when the text has no GBK form
-std::string Utf8(const std::string& gbk);   // for messages
+#include "hex.h"
+
+std::string Gbk(const std::string& utf8);  // empty when the text has no GBK form
+std::string Utf8(const std::string& gbk);  // for messages

@@ -104,34 +104,16 @@ TEST_F(PageFlow, NextAndBackShowFreshPagesInWizardOrder) {
     for (int p = 0; p < kPageCount; ++p)
       if (Shows(page, static_cast<WizardPageId>(p))) shown.push_back(static_cast<WizardPageId>(p));
   };
-  Step([=] {
-    record();
-    ClickOnly(WelcomePage::按钮2);
-  });
-  Step([=] {
-    record();
-    ClickOnly(LicensePage::按钮1);
-  });
-  Step([=] {
-    record();
-    ClickOnly(WelcomePage::按钮2);
-  });
-  Step([=] {
-    record();
-    ClickOnly(LicensePage::按钮2);
-  });
-  Step([=] {
-    record();
-    ClickOnly(DestinationPage::按钮1);
-  });
-  Step([=] {
-    record();
-    ClickOnly(LicensePage::按钮2);
-  });
-  Step([=] {
-    record();
-    ClickOnly(DestinationPage::按钮2);
-  });
+  // Next, Back, Next, Next, Back, Next, Next: the control each step clicks.
+  const int clicks[] = {WelcomePage::按钮2,    LicensePage::按钮1,     WelcomePage::按钮2,
+                        LicensePage::按钮2,    DestinationPage::按钮1, LicensePage::按钮2,
+                        DestinationPage::按钮2};
+  for (int click : clicks) {
+    Step([=] {
+      record();
+      ClickOnly(click);
+    });
+  }
   Step([=] {
     record();
     sim::CloseByCaption(OnlyPage());

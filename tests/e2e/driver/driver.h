@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "../hex.h"
+
 // A command's arguments, its name first; missing ones read as "".
 struct Args {
   int count;
@@ -24,7 +26,6 @@ bool ControlOf(const Args& args, int first, HWND* control);
 bool ParseNumber(const char* arg, long* value);
 bool ParseHwnd(const char* arg, HWND* hwnd);
 std::string DecodeText(const char* arg);
-std::string Hex(const std::string& bytes);
 std::string WindowText(HWND hwnd);
 void PrintWindowLine(HWND hwnd);
 void PrintControlLine(HWND control);

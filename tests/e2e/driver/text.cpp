@@ -18,32 +18,9 @@ bool ParseHwnd(const char* arg, HWND* hwnd) {
   return end != arg && *end == '\0';
 }
 
-static int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 std::string DecodeText(const char* arg) {
   if (strncmp(arg, "hex:", 4) != 0) return arg;
-  std::string bytes;
-  for (const char* p = arg + 4; p[0] && p[1]; p += 2) {
-    int high = HexDigit(p[0]), low = HexDigit(p[1]);
-    if (high < 0 || low < 0) break;
-    bytes.push_back(static_cast<char>(high * 16 + low));
-  }
-  return bytes;
-}
-
-std::string Hex(const std::string& bytes) {
-  static const char digits[] = "0123456789abcdef";
-  std::string out;
-  for (unsigned char c : bytes) {
-    out.push_back(digits[c >> 4]);
-    out.push_back(digits[c & 15]);
-  }
-  return out;
+  return FromHex(arg + 4);
 }
 
 // WM_GETTEXT crosses processes for every window class, unlike GetWindowText on controls.
